@@ -1,0 +1,29 @@
+# Shared by the scripts: installing what is missing and building. Sourced, not run.
+
+top=$(cd "$(dirname "$0")/.." && pwd)
+build_dir="$top/build"
+
+# What building and testing need on Debian 12.
+build_packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
+  qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra"
+
+# Installs those of the named Debian packages that are missing.
+ensure_packages() {
+    missing=""
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installation des paquets manquants :$missing"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+}
+
+# Configures and builds into build/.
+build() {
+    cmake -S "$top" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$build_dir" --parallel
+}

@@ -1,0 +1,118 @@
+#include "controls.h"
+
+#include "compact_combo_style.h"
+#include "file_list_box.h"
+#include "tri_state_check_box.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor lightGrey(224, 224, 224);
+
+QString picturePath(Picture picture) {
+    switch (picture) {
+    case Picture::SaveDisk:
+        return u":/pictures/save.svg"_s;
+    case Picture::OpenFolder:
+        return u":/pictures/open.svg"_s;
+    case Picture::TransferDisk:
+        return u":/pictures/transfer.svg"_s;
+    case Picture::None:
+        break;
+    }
+    return {};
+}
+
+// Range boxes keep exactly what is typed: no inline completion, and Return adds no entry.
+QComboBox* createRangeBox(QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    auto* style = new CompactComboStyle;
+    style->setParent(combo);
+    combo->setStyle(style);
+    combo->setEditable(true);
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(7);
+    return combo;
+}
+
+// A button that shows only its picture, with its name as tool tip and for screen readers.
+QPushButton* createPictureButton(const ControlSpec& spec, QWidget* parent) {
+    auto* button = new QPushButton(parent);
+    const QIcon icon(picturePath(spec.picture));
+    button->setIcon(icon);
+    const QSize room = spec.pixels().size() - QSize(8, 8);
+    button->setIconSize(icon.actualSize(QSize(512, 512)).scaled(room, Qt::KeepAspectRatio));
+    button->setToolTip(spec.text);
+    button->setAccessibleName(spec.text);
+    return button;
+}
+
+QWidget* createWidget(const ControlSpec& spec, const QDir& folder, QWidget* parent) {
+    switch (spec.kind) {
+    case ControlKind::Label:
+        return new QLabel(spec.text, parent);
+    case ControlKind::CheckBox:
+        return new TriStateCheckBox(spec.text, parent);
+    case ControlKind::OptionButton:
+        return new QRadioButton(parent);
+    case ControlKind::ComboBox:
+        return createRangeBox(parent);
+    case ControlKind::ListBox:
+        return new QListView(parent);
+    case ControlKind::TextBox:
+        return new QLineEdit(spec.text, parent);
+    case ControlKind::FileListBox:
+        return new FileListBox(folder, spec.text, parent);
+    case ControlKind::Frame:
+        return new QGroupBox(spec.text, parent);
+    case ControlKind::Button:
+        return new QPushButton(spec.text, parent);
+    case ControlKind::PictureButton:
+        return createPictureButton(spec, parent);
+    }
+    return nullptr;
+}
+
+void applyColours(QWidget* w, const ControlSpec& spec) {
+    QPalette palette = w->palette();
+    if (spec.greyBackground) {
+        palette.setColor(QPalette::Window, lightGrey);
+        palette.setColor(QPalette::Base, lightGrey);
+        palette.setColor(QPalette::Button, lightGrey);
+        w->setAutoFillBackground(true);
+    }
+    if (spec.textColour.isValid()) {
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(role, spec.textColour);
+    }
+    w->setPalette(palette);
+}
+
+} // namespace
+
+QWidget* createControl(const ControlSpec& spec, const QDir& folder, QWidget* parent) {
+    QWidget* w = createWidget(spec, folder, parent);
+    w->setObjectName(spec.name);
+    w->setGeometry(spec.pixels());
+    applyColours(w, spec);
+    return w;
+}
+
+QFont windowFont() {
+    QFont font;
+    font.setFamilies({u"DejaVu Sans Condensed"_s, u"Liberation Sans Narrow"_s, u"Arial"_s});
+    font.setPixelSize(11);
+    return font;
+}
+
+QIcon programIcon() { return QIcon(u":/pictures/app-icon.svg"_s); }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <variant>
+
+// A file step that failed: which file, what was tried, and the system's reason.
+struct FileFailure {
+    enum class Action { Read, Write };
+    QString path;
+    Action action = Action::Read;
+    QString reason;
+
+    QString message() const;
+};
+
+// Empty when the step succeeded.
+using FileOutcome = std::optional<FileFailure>;
+
+// The whole content of a file, or why it could not be read.
+std::variant<QByteArray, FileFailure> readWholeFile(const QString& path);
+
+// As readWholeFile, and an empty file is a failure too.
+std::variant<QByteArray, FileFailure> readNonEmptyFile(const QString& path);
+
+enum class WriteMode {
+    Atomic,         // the file is replaced only once its new content is complete
+    InPlaceFallback // as Atomic, but written in place when its folder refuses a new file
+};
+
+// Replaces the content of `path` by `data`. On failure the former file is left as it was.
+FileOutcome writeWholeFile(const QString& path, const QByteArray& data,
+                           WriteMode mode = WriteMode::Atomic);

@@ -1,0 +1,11 @@
+#include "host_lines.h"
+
+QByteArray normalizeLineEnds(QByteArrayView text) {
+    QByteArray out;
+    out.reserve(text.size() + text.size() / 16 + 2);
+    forEachHostLine(text, [&out](QByteArrayView line) {
+        out.append(line);
+        out.append(lineEnd);
+    });
+    return out;
+}

@@ -1,0 +1,91 @@
+#include "host_reader.h"
+
+#include "host_lines.h"
+#include "key_scan.h"
+#include "model/convention_catalogue.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+using catalogue::HostKey;
+
+bool equalsKeyWith(QByteArrayView line, QByteArrayView key, QByteArrayView suffix) {
+    return line.size() == key.size() + suffix.size() && line.startsWith(key) &&
+           line.endsWith(suffix);
+}
+
+// The range text of a line that is exactly the key and a two-digit bound of 10 to 16.
+std::optional<QString> rangeOfLine(QByteArrayView line, QByteArrayView key) {
+    if (line.size() != key.size() + 2 || !line.startsWith(key))
+        return std::nullopt;
+    const char tens = line[key.size()];
+    const char units = line[key.size() + 1];
+    if (tens < '0' || tens > '9' || units < '0' || units > '9')
+        return std::nullopt;
+    return catalogue::ntRangeText((tens - '0') * 10 + (units - '0'));
+}
+
+void applyKey(QByteArrayView line, const HostKey& k, SettingsTarget& target) {
+    switch (k.group) {
+    case Group::General:
+        target.setCheck(k.side, k.group, k.index,
+                        equalsKeyWith(line, k.key, catalogue::valueZero) ? check::Unchecked
+                                                                         : check::Checked);
+        break;
+    case Group::Opening:
+        target.setOpening(k.side, equalsKeyWith(line, k.key, catalogue::valueOne)
+                                      ? OpeningChoice::Option0
+                                      : OpeningChoice::Option1);
+        break;
+    case Group::NtRange:
+        if (const auto text = rangeOfLine(line, k.key))
+            target.setRange(k.side, RangeKind(k.index), *text);
+        break;
+    case Group::Competitive:
+        target.setCheck(k.side, k.group, k.index,
+                        equalsKeyWith(line, k.key, catalogue::valueOne) ? check::Checked
+                                                                        : check::Unchecked);
+        break;
+    }
+}
+
+} // namespace
+
+void applyHostLine(QByteArrayView line, SettingsTarget& target) {
+    const KeySet present = keysInLine(line);
+    if (present.none())
+        return;
+    const auto& keys = catalogue::hostKeys();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (present.test(i))
+            applyKey(line, keys[i], target);
+    }
+}
+
+FileOutcome takeHostSnapshot(const QString& hostPath, const QString& workingCopyPath) {
+    auto host = readWholeFile(hostPath);
+    if (auto* failure = std::get_if<FileFailure>(&host))
+        return *failure;
+    const QByteArray& text = std::get<QByteArray>(host);
+    if (const FileOutcome written = writeWholeFile(workingCopyPath, normalizeLineEnds(text)))
+        return written;
+    if (text.isEmpty())
+        return FileFailure{hostPath, FileFailure::Action::Read,
+                           catalogue::emptyFileReason.toString()};
+    return std::nullopt;
+}
+
+FileOutcome loadWorkingCopy(const QString& workingCopyPath, SettingsTarget& target,
+                            QStringList& shownLines) {
+    shownLines.clear();
+    auto copy = readNonEmptyFile(workingCopyPath);
+    if (auto* failure = std::get_if<FileFailure>(&copy))
+        return *failure;
+    QStringDecoder decode(catalogue::fileCodePage);
+    forEachHostLine(std::get<QByteArray>(copy), [&](QByteArrayView line) {
+        shownLines.append(decode(line));
+        applyHostLine(line, target);
+    });
+    return std::nullopt;
+}

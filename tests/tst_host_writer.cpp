@@ -1,0 +1,209 @@
+#include "hostfile/host_lines.h"
+#include "hostfile/host_writer.h"
+#include "model/convention_catalogue.h"
+#include "test_files.h"
+
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The values that the table below writes from.
+struct Sides {
+    SideSettings ns;
+    SideSettings eo;
+};
+
+Sides sampleSides() {
+    Sides s;
+    s.ns.conventions = {0, 1, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+    s.ns.openingChoice = OpeningChoice::Option0;
+    s.ns.ntRangeVulnerable = u"12-14H"_s;
+    s.ns.ntRangeNotVulnerable = u"12-14"_s; // typed, not a range
+    s.ns.competitive = {2, 1, 0, 1, 0};
+    s.eo.conventions.fill(0);
+    s.eo.conventions[4] = 1;
+    s.eo.openingChoice = OpeningChoice::None;
+    s.eo.ntRangeVulnerable = u"11-13H"_s;
+    s.eo.competitive = {1, 0, 0, 0, 2};
+    return s;
+}
+
+// The writer as first described: 40 searches in catalogue order, each on the line as the
+// searches before it left it. The real one finds all keys in one pass; both must agree.
+QByteArray referenceRewrite(QByteArray line, const Sides& s) {
+    for (const auto& k : catalogue::hostKeys()) {
+        if (!line.contains(k.key))
+            continue;
+        const SideSettings& v = k.side == Side::NS ? s.ns : s.eo;
+        const QByteArray key = k.key.toByteArray();
+        switch (k.group) {
+        case Group::General:
+            line = key + (v.conventions[std::size_t(k.index)] == 0 ? "=0" : "=1");
+            break;
+        case Group::Opening:
+            line = key + (v.openingChoice == OpeningChoice::Option0 ? "=1" : "=0");
+            break;
+        case Group::NtRange:
+            if (auto b = catalogue::ntRangeLowerBound(v.ntRange(RangeKind(k.index))))
+                line = key + QByteArray::number(*b);
+            break;
+        case Group::Competitive:
+            line = key + (v.competitive[std::size_t(k.index)] == 1 ? "=1" : "=0");
+            break;
+        }
+    }
+    return line;
+}
+
+} // namespace
+
+class TestHostWriter : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void rewrite_data();
+    void rewrite();
+    void agreesWithPlainSearch();
+    void transferKeepsOtherBytes();
+    void secondTransferChangesNothing();
+    void transferFailures();
+    void failedWritesLeaveFilesWhole();
+
+  private:
+    QTemporaryDir dir_;
+};
+
+void TestHostWriter::rewrite_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("written");
+    auto row = [](const char* name, QByteArray in, QByteArray out) {
+        QTest::newRow(name) << in << out;
+    };
+    row("no key", "[Vornelle]", "[Vornelle]");
+    row("blank", "", "");
+    row("general 0", "NsTexas=1", "NsTexas=0");
+    row("general 1, comment", "NsTexMin = 0 ; note", "NsTexMin=1");
+    row("general grayed is set", "Nslandy=0", "Nslandy=1");
+    row("inside a word", "xxNsMicyy", "NsMic=1");
+    row("other case passes", "nstexas=1", "nstexas=1");
+    row("2SA special not caught by 2SA", "Ns2Saspe=0", "Ns2Saspe=1");
+    row("competitive grayed is not set", "NsSplinter=1", "NsSplinter=0");
+    row("competitive 1", "NsTrus=0", "NsTrus=1");
+    row("opening option 0", "NsOuvfaib=0", "NsOuvfaib=1");
+    row("opening neither", "EOOuvfaib=1", "EOOuvfaib=0");
+    row("range", "Ns1Sa=15", "Ns1Sa=12");
+    row("range NV not caught by range", "Ns1SaNV=14", "Ns1SaNV=14");
+    row("range EO reads its own box", "EO1Sa=16", "EO1Sa=11");
+    row("empty range box", "EO1SaNV=13", "EO1SaNV=13");
+    row("two keys: first wins", "NsTexas=1EOTexas=1", "NsTexas=0");
+    row("range line kept, later key tested", "Ns1SaNV=10 NsS4f=1", "NsS4f=0");
+    row("competitive grayed EO", "EoS4f=1", "EoS4f=0");
+    row("8-bit bytes pass", "Joueur=\xe9\x80\xff", "Joueur=\xe9\x80\xff");
+}
+
+void TestHostWriter::rewrite() {
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, written);
+    const Sides s = sampleSides();
+    QCOMPARE(rewriteHostLine(line, s.ns, s.eo), written);
+}
+
+// Random lines made of keys, fragments of keys and noise.
+void TestHostWriter::agreesWithPlainSearch() {
+    QList<QByteArray> pieces{"=", "0", "1", "12", " ", "x", "N", "E", "Ns", "EO", "Eo", "\xe9"};
+    for (const auto& k : catalogue::hostKeys())
+        pieces << k.key.toByteArray() << k.key.first(k.key.size() - 1).toByteArray();
+    auto* random = QRandomGenerator::global();
+    Sides s = sampleSides();
+    for (int i = 0; i < 20000; ++i) {
+        QByteArray line;
+        for (int n = random->bounded(6); n >= 0; --n)
+            line += pieces[random->bounded(int(pieces.size()))];
+        if (i % 2)
+            s.ns.ntRangeVulnerable.clear();
+        const QByteArray got = rewriteHostLine(line, s.ns, s.eo);
+        QCOMPARE(got, referenceRewrite(line, s));
+    }
+}
+
+void TestHostWriter::transferKeepsOtherBytes() {
+    const QString host = dir_.filePath(u"keep.ini"_s);
+    const QString copy = dir_.filePath(u"keep.vne"_s);
+    const QByteArray input = fileBytes(QStringLiteral(TEST_DATA_DIR "/mixed-ends.ini"));
+    QVERIFY(!input.isEmpty());
+    QVERIFY(putFile(host, input));
+    const Sides s = sampleSides();
+    QVERIFY(!transferToHost(host, copy, s.ns, s.eo));
+    const QByteArray output = fileBytes(host);
+    QCOMPARE(output, fileBytes(QStringLiteral(TEST_DATA_DIR "/mixed-ends.expected")));
+    QCOMPARE(fileBytes(copy), output);
+    // Line by line: as many lines, and every line without a key unchanged.
+    QList<QByteArray> in, out;
+    forEachHostLine(input, [&in](QByteArrayView l) { in << l.toByteArray(); });
+    forEachHostLine(output, [&out](QByteArrayView l) { out << l.toByteArray(); });
+    QCOMPARE(out.size(), in.size());
+    for (qsizetype i = 0; i < in.size(); ++i)
+        QCOMPARE(out[i], rewriteHostLine(in[i], s.ns, s.eo));
+}
+
+void TestHostWriter::secondTransferChangesNothing() {
+    const QString host = dir_.filePath(u"again.ini"_s);
+    const QString copy = dir_.filePath(u"again.vne"_s);
+    QVERIFY(putFile(host, fileBytes(QStringLiteral(TEST_DATA_DIR "/mixed-ends.ini"))));
+    const Sides s = sampleSides();
+    QVERIFY(!transferToHost(host, copy, s.ns, s.eo));
+    const QByteArray first = fileBytes(host);
+    QVERIFY(!transferToHost(host, copy, s.ns, s.eo));
+    QCOMPARE(fileBytes(host), first);
+    QCOMPARE(fileBytes(copy), first);
+}
+
+void TestHostWriter::transferFailures() {
+    const Sides s = sampleSides();
+    const QString copy = dir_.filePath(u"fail.vne"_s);
+    QVERIFY(putFile(copy, "old copy\r\n"));
+    // Missing, a directory, empty: neither file changes.
+    const QString empty = dir_.filePath(u"empty.ini"_s);
+    QVERIFY(putFile(empty, {}));
+    const QString throughFile = empty + u"/vornelle.ini"_s;
+    for (const QString& host : {dir_.filePath(u"absent.ini"_s), dir_.path(), empty, throughFile}) {
+        const FileOutcome failed = transferToHost(host, copy, s.ns, s.eo);
+        QVERIFY(failed);
+        QCOMPARE(failed->path, host);
+        QCOMPARE(fileBytes(copy), "old copy\r\n");
+    }
+    QCOMPARE(fileBytes(empty), QByteArray());
+}
+
+// Each file is replaced only once its new text is complete: a write cut short by the file
+// size limit, as on a full disk, leaves the former text whole.
+void TestHostWriter::failedWritesLeaveFilesWhole() {
+    const QString host = dir_.filePath(u"big.ini"_s);
+    const QString copy = dir_.filePath(u"big.vne"_s);
+    QByteArray text;
+    for (int i = 0; i < 3000; ++i)
+        text += "Reglage" + QByteArray::number(i) + "=1\n";
+    text += "NsTexas=1\n";
+    QVERIFY(putFile(host, text));
+    QVERIFY(putFile(copy, "old copy\r\n"));
+    const Sides s = sampleSides();
+    const QByteArray longer = text + text;
+    FileOutcome failedTransfer, failedCopyBack;
+    {
+        FileSizeLimit limit(qint64(text.size()) + 1000); // room for the LF text, not for CR LF
+        failedTransfer = transferToHost(host, copy, s.ns, s.eo);
+        failedCopyBack = writeWholeFile(host, longer, WriteMode::InPlaceFallback);
+    }
+    QVERIFY(failedTransfer);
+    QVERIFY(failedCopyBack);
+    QCOMPARE(fileBytes(host), text);
+    QCOMPARE(fileBytes(copy), "old copy\r\n");
+    QCOMPARE(QDir(dir_.path()).entryList({u"big*"_s}, QDir::Files | QDir::Hidden).size(), 2);
+}
+
+QTEST_APPLESS_MAIN(TestHostWriter)
+#include "tst_host_writer.moc"

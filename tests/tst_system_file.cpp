@@ -1,0 +1,184 @@
+#include "recording_target.h"
+#include "systemfile/system_file_format.h"
+#include "test_files.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(SideSettings)
+Q_DECLARE_METATYPE(OpeningChoice)
+
+namespace {
+
+SideSettings onlyTexas(OpeningChoice choice) {
+    SideSettings s;
+    s.conventions[0] = 1;
+    s.openingChoice = choice;
+    s.ntRangeVulnerable = u"12-14H"_s;
+    s.ntRangeNotVulnerable = u"15-17H"_s;
+    return s;
+}
+
+} // namespace
+
+class TestSystemFile : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void exactBytes();
+    void roundTripIntoEitherSide_data();
+    void roundTripIntoEitherSide();
+    void fields_data();
+    void fields();
+    void checkField_data();
+    void checkField();
+    void optionField_data();
+    void optionField();
+    void openStopsAtBadField_data();
+    void openStopsAtBadField();
+    void failedSaveKeepsFormerFile();
+};
+
+void TestSystemFile::exactBytes() {
+    const QByteArray zeros = QByteArray("0\r\n").repeated(11);
+    const QByteArray tail = "\"12-14H\"\r\n\"15-17H\"\r\n" + QByteArray("0\r\n").repeated(5);
+    const QByteArray withOption0 = "1\r\n" + zeros + "#TRUE#\r\n" + tail;
+    QCOMPARE(encodeSystemFile(onlyTexas(OpeningChoice::Option0)), withOption0);
+    QCOMPARE(withOption0.size(), 79);
+    QCOMPARE(encodeSystemFile(onlyTexas(OpeningChoice::Option1)).size(), 80);
+    QCOMPARE(encodeSystemFile(onlyTexas(OpeningChoice::None)),
+             encodeSystemFile(onlyTexas(OpeningChoice::Option1)));
+}
+
+void TestSystemFile::roundTripIntoEitherSide_data() {
+    QTest::addColumn<SideSettings>("saved");
+    QTest::addColumn<OpeningChoice>("opened");
+    SideSettings all;
+    all.conventions = {2, 1, 0, 2, 1, 0, 2, 1, 0, 2, 1, 0};
+    all.openingChoice = OpeningChoice::Option1;
+    all.ntRangeVulnerable = u"14,16 é€"_s; // a comma and 8-bit letters survive
+    all.ntRangeNotVulnerable = QString();
+    all.competitive = {1, 2, 0, 1, 2};
+    QTest::newRow("every kind of value") << all << OpeningChoice::Option1;
+    QTest::newRow("option 0") << onlyTexas(OpeningChoice::Option0) << OpeningChoice::Option0;
+    QTest::newRow("neither option") << onlyTexas(OpeningChoice::None) << OpeningChoice::Option1;
+}
+
+void TestSystemFile::roundTripIntoEitherSide() {
+    QFETCH(SideSettings, saved);
+    QFETCH(OpeningChoice, opened);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(systemFileName(u"MonSystème"_s));
+    QVERIFY(!writeSystemFile(path, saved));
+    SideSettings expected = saved;
+    expected.openingChoice = opened;
+    for (Side side : {Side::NS, Side::EO}) {
+        RecordingTarget target;
+        QVERIFY(readSystemFile(path, side, target));
+        QCOMPARE(target.of(side), expected);
+        QCOMPARE(target.of(side == Side::NS ? Side::EO : Side::NS), SideSettings());
+        QCOMPARE(target.events.size(), 20);
+    }
+}
+
+void TestSystemFile::fields_data() {
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QList<QByteArray>>("fields");
+    using F = QList<QByteArray>;
+    QTest::newRow("lines") << QByteArray("1\r\n0\r\n") << F{"1", "0"};
+    QTest::newRow("comma outside quotes") << QByteArray("1,0\r\n") << F{"1", "0"};
+    QTest::newRow("comma inside quotes") << QByteArray("\"a,b\"\r\n2") << F{"a,b", "2"};
+    QTest::newRow("blanks before") << QByteArray("   \"x\"\r\n  7") << F{"x", "7"};
+    QTest::newRow("text after closing quote") << QByteArray("\"a\"b\"\r\n1") << F{"a", "1"};
+    QTest::newRow("blank line is an empty field") << QByteArray("1\r\n\r\n2") << F{"1", "", "2"};
+    QTest::newRow("open quote to the end") << QByteArray("\"abc") << F{"abc"};
+    QTest::newRow("nothing") << QByteArray("   ") << F{};
+}
+
+void TestSystemFile::fields() {
+    QFETCH(QByteArray, data);
+    QFETCH(QList<QByteArray>, fields);
+    FieldReader reader(data);
+    QList<QByteArray> got;
+    while (const auto field = reader.next())
+        got.append(field->text);
+    QCOMPARE(got, fields);
+}
+
+void TestSystemFile::checkField_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("value"); // -1: a failure
+    QTest::newRow("0") << QByteArray("0") << 0;
+    QTest::newRow("2 grayed") << QByteArray("2") << 2;
+    QTest::newRow("3") << QByteArray("3") << -1;
+    QTest::newRow("-1") << QByteArray("-1") << -1;
+    QTest::newRow("+1") << QByteArray("+1") << 1;
+    QTest::newRow("digit then letter") << QByteArray("1a") << 1;
+    QTest::newRow("letters") << QByteArray("abc") << 0;
+    QTest::newRow("empty") << QByteArray() << 0;
+    QTest::newRow("Boolean") << QByteArray("#TRUE#") << 0;
+    QTest::newRow("leading zeros") << QByteArray("0000000000000000000001") << 1;
+    QTest::newRow("huge") << QByteArray("99999999999999999999999") << -1;
+}
+
+void TestSystemFile::checkField() {
+    QFETCH(QByteArray, text);
+    QFETCH(int, value);
+    QCOMPARE(checkFieldValue({text, false}).value_or(-1), value);
+}
+
+void TestSystemFile::optionField_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("quoted");
+    QTest::addColumn<bool>("value");
+    QTest::newRow("#TRUE#") << QByteArray("#TRUE#") << false << true;
+    QTest::newRow("Vrai") << QByteArray("Vrai") << false << true;
+    QTest::newRow("quoted Vrai") << QByteArray("Vrai") << true << true;
+    QTest::newRow("#FALSE#") << QByteArray("#FALSE#") << false << false;
+    QTest::newRow("vrai") << QByteArray("vrai") << false << false;
+    QTest::newRow("empty") << QByteArray() << false << false;
+}
+
+void TestSystemFile::optionField() {
+    QFETCH(QByteArray, text);
+    QFETCH(bool, quoted);
+    QFETCH(bool, value);
+    QCOMPARE(optionFieldValue({text, quoted}), value);
+}
+
+void TestSystemFile::openStopsAtBadField_data() {
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("applied");
+    const QByteArray twelve = QByteArray("1\r\n").repeated(12);
+    QTest::newRow("13 lines") << twelve + "Vrai\r\n" << 13;
+    QTest::newRow("check field 3") << QByteArray("1\r\n1\r\n3\r\n1\r\n") << 2;
+    QTest::newRow("empty file") << QByteArray() << 0;
+    QTest::newRow("competitive out of range")
+        << twelve + "#TRUE#\r\n\"a\"\r\n\"b\"\r\n1\r\n9\r\n" << 16;
+}
+
+void TestSystemFile::openStopsAtBadField() {
+    QFETCH(QByteArray, data);
+    QFETCH(int, applied);
+    RecordingTarget target;
+    QVERIFY(!decodeSystemFile(data, Side::EO, target));
+    QCOMPARE(target.events.size(), applied);
+}
+
+void TestSystemFile::failedSaveKeepsFormerFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Acol.vns"_s);
+    QVERIFY(putFile(path, "former"));
+    FileOutcome failed;
+    {
+        FileSizeLimit limit(40);
+        failed = writeSystemFile(path, onlyTexas(OpeningChoice::Option0));
+    }
+    QVERIFY(failed);
+    QCOMPARE(fileBytes(path), "former");
+    QVERIFY(writeSystemFile(dir.filePath(u"missing/Acol.vns"_s), {}));
+}
+
+QTEST_APPLESS_MAIN(TestSystemFile)
+#include "tst_system_file.moc"
