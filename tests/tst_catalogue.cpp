@@ -27,7 +27,7 @@ void TestCatalogue::keysFollowTheTestOrder() {
     QCOMPARE(keys[11], "NsMmin");
     QCOMPARE(keys[12], "EOTexas");
     QCOMPARE(keys[23], "EoMmin");
-    const QList<QByteArray> middle{"NsOuvfaib", "EOOuvfaib", "Ns1Sa=", "EO1Sa=", "Ns1SaNV=",
+    const QList<QByteArray> middle{"NsOuvfaib", "EOOuvfaib",  "Ns1Sa=",     "EO1Sa=", "Ns1SaNV=",
                                    "EO1SaNV=",  "NsSplinter", "EOSplinter", "NsTrus"};
     QCOMPARE(keys.mid(24, middle.size()), middle);
     QCOMPARE(keys.last(), "EoS4f");

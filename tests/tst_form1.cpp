@@ -139,7 +139,8 @@ void TestForm1::layoutFollowsTheTable() {
     QCOMPARE(form_->size(), QSize(327, 418));
     QCOMPARE(form_->minimumSize(), form_->maximumSize());
     QCOMPARE(form_->windowTitle(), u"Systèmes d'Enchères pour Vornelle   V. 1.2"_s);
-    QVERIFY(!(form_->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(
+        !(form_->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     int outside = 0;
     for (const ControlSpec& spec : form1Layout()) {
         const QWidget* w = get<QWidget>(spec.name);
@@ -214,50 +215,37 @@ void TestForm1::guardEvents_data() {
         << F([](TestForm1* t) { QTest::mouseClick(t->box("Check3", 4), Qt::LeftButton); }) << D;
     QTest::newRow("user types a range")
         << F([](TestForm1* t) { QTest::keyClicks(t->combo(3)->lineEdit(), u"12"_s); }) << D;
-    QTest::newRow("user picks a range from the list")
-        << F([](TestForm1* t) {
-               QComboBox* c = t->combo(1);
-               const QString before = c->currentText();
-               QTest::keyClick(c, Qt::Key_Down);
-               QVERIFY(c->currentText() != before);
-               QCOMPARE(c->currentText(), c->itemText(c->currentIndex()));
-           })
-        << C;
-    QTest::newRow("user selects an option")
-        << F([](TestForm1* t) {
-               QTest::mouseClick(t->get<QRadioButton>(u"Option2(0)"_s), Qt::LeftButton);
-           })
-        << C;
+    QTest::newRow("user picks a range from the list") << F([](TestForm1* t) {
+        QComboBox* c = t->combo(1);
+        const QString before = c->currentText();
+        QTest::keyClick(c, Qt::Key_Down);
+        QVERIFY(c->currentText() != before);
+        QCOMPARE(c->currentText(), c->itemText(c->currentIndex()));
+    }) << C;
+    QTest::newRow("user selects an option") << F([](TestForm1* t) {
+        QTest::mouseClick(t->get<QRadioButton>(u"Option2(0)"_s), Qt::LeftButton);
+    }) << C;
     QTest::newRow("user types a name")
         << F([](TestForm1* t) { QTest::keyClicks(t->get<QLineEdit>(u"Text1"_s), u"x"_s); }) << D;
-    QTest::newRow("program reloads a box")
-        << F([](TestForm1* t) {
-               QVERIFY(putFile(t->cwd(u"Vnlini.vne"_s), "NsMmin=1\r\n"));
-               QVERIFY(!t->form_->loadWorkingCopy());
-           })
-        << D;
-    QTest::newRow("program reloads a range")
-        << F([](TestForm1* t) {
-               QVERIFY(putFile(t->cwd(u"Vnlini.vne"_s), "Ns1SaNV=13\r\n"));
-               QVERIFY(!t->form_->loadWorkingCopy());
-           })
-        << D;
-    QTest::newRow("reload that changes nothing")
-        << F([](TestForm1* t) {
-               QVERIFY(putFile(t->cwd(u"Vnlini.vne"_s), "NsTexas=0\r\nAutre=1\r\n"));
-               QVERIFY(!t->form_->loadWorkingCopy());
-           })
-        << C;
-    QTest::newRow("transfer")
-        << F([](TestForm1* t) { QVERIFY(!t->form_->transferToHost()); }) << C;
-    QTest::newRow("user picks a system file")
-        << F([](TestForm1* t) {
-               auto* list = t->get<QListWidget>(u"File2"_s);
-               const QRect r = list->visualItemRect(list->item(0));
-               QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
-               QCOMPARE(t->get<QLineEdit>(u"Text1"_s)->text(), u"Acol"_s);
-           })
-        << D;
+    QTest::newRow("program reloads a box") << F([](TestForm1* t) {
+        QVERIFY(putFile(t->cwd(u"Vnlini.vne"_s), "NsMmin=1\r\n"));
+        QVERIFY(!t->form_->loadWorkingCopy());
+    }) << D;
+    QTest::newRow("program reloads a range") << F([](TestForm1* t) {
+        QVERIFY(putFile(t->cwd(u"Vnlini.vne"_s), "Ns1SaNV=13\r\n"));
+        QVERIFY(!t->form_->loadWorkingCopy());
+    }) << D;
+    QTest::newRow("reload that changes nothing") << F([](TestForm1* t) {
+        QVERIFY(putFile(t->cwd(u"Vnlini.vne"_s), "NsTexas=0\r\nAutre=1\r\n"));
+        QVERIFY(!t->form_->loadWorkingCopy());
+    }) << C;
+    QTest::newRow("transfer") << F([](TestForm1* t) { QVERIFY(!t->form_->transferToHost()); }) << C;
+    QTest::newRow("user picks a system file") << F([](TestForm1* t) {
+        auto* list = t->get<QListWidget>(u"File2"_s);
+        const QRect r = list->visualItemRect(list->item(0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(t->get<QLineEdit>(u"Text1"_s)->text(), u"Acol"_s);
+    }) << D;
 }
 
 // The guard is confirmed for a new name, then each event either disarms it or leaves it.
@@ -320,9 +308,8 @@ void TestForm1::failedReloadKeepsRunning() {
     start();
     box("Check2", 7)->setValue(1);
     QVERIFY(QFile::remove(cwd(u"Vnlini.vne"_s)));
-    const QString message = messageDuring([this] {
-        QTest::mouseClick(get<QPushButton>(u"Command1"_s), Qt::LeftButton);
-    });
+    const QString message = messageDuring(
+        [this] { QTest::mouseClick(get<QPushButton>(u"Command1"_s), Qt::LeftButton); });
     QVERIFY(message.contains(u"Vnlini.vne"_s));
     QCOMPARE(box("Check2", 7)->value(), 1);
     QCOMPARE(get<QListView>(u"List1"_s)->model()->rowCount(), 0);

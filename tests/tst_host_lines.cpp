@@ -22,7 +22,8 @@ void TestHostLines::split_data() {
     QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << L{"a", "", "b"};
     QTest::newRow("blank lines") << QByteArray("\r\n\r\n") << L{"", ""};
     QTest::newRow("CR CR LF") << QByteArray("a\r\r\n") << L{"a", ""};
-    QTest::newRow("bytes kept") << QByteArray("\xe9=\x00\xff\r\n", 6) << L{QByteArray("\xe9=\x00\xff", 4)};
+    QTest::newRow("bytes kept") << QByteArray("\xe9=\x00\xff\r\n", 6)
+                                << L{QByteArray("\xe9=\x00\xff", 4)};
 }
 
 void TestHostLines::split() {

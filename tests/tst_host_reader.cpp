@@ -75,11 +75,13 @@ void TestHostReader::applyLine() {
 void TestHostReader::snapshot_data() {
     QTest::addColumn<QByteArray>("host");
     QTest::addColumn<QByteArray>("copy");
-    QTest::newRow("CR LF") << QByteArray("[a]\r\nNsTexas=1\r\n") << QByteArray("[a]\r\nNsTexas=1\r\n");
+    QTest::newRow("CR LF") << QByteArray("[a]\r\nNsTexas=1\r\n")
+                           << QByteArray("[a]\r\nNsTexas=1\r\n");
     QTest::newRow("CR") << QByteArray("[a]\rNsTexas=1\r") << QByteArray("[a]\r\nNsTexas=1\r\n");
     QTest::newRow("LF") << QByteArray("[a]\nNsTexas=1\n") << QByteArray("[a]\r\nNsTexas=1\r\n");
     QTest::newRow("last line open") << QByteArray("a\r\n\r\nb") << QByteArray("a\r\n\r\nb\r\n");
-    QTest::newRow("8-bit") << QByteArray("Nom=\xe9t\xe9\x80") << QByteArray("Nom=\xe9t\xe9\x80\r\n");
+    QTest::newRow("8-bit") << QByteArray("Nom=\xe9t\xe9\x80")
+                           << QByteArray("Nom=\xe9t\xe9\x80\r\n");
 }
 
 void TestHostReader::snapshot() {

@@ -154,8 +154,8 @@ void TestSystemFile::openStopsAtBadField_data() {
     QTest::newRow("13 lines") << twelve + "Vrai\r\n" << 13;
     QTest::newRow("check field 3") << QByteArray("1\r\n1\r\n3\r\n1\r\n") << 2;
     QTest::newRow("empty file") << QByteArray() << 0;
-    QTest::newRow("competitive out of range")
-        << twelve + "#TRUE#\r\n\"a\"\r\n\"b\"\r\n1\r\n9\r\n" << 16;
+    QTest::newRow("competitive out of range") << twelve + "#TRUE#\r\n\"a\"\r\n\"b\"\r\n1\r\n9\r\n"
+                                              << 16;
 }
 
 void TestSystemFile::openStopsAtBadField() {

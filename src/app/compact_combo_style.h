@@ -9,6 +9,6 @@ class CompactComboStyle : public QProxyStyle {
   public:
     using QProxyStyle::QProxyStyle;
 
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
-                         SubControl sub, const QWidget* widget) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override;
 };

@@ -115,4 +115,6 @@ QFont windowFont() {
     return font;
 }
 
-QIcon programIcon() { return QIcon(u":/pictures/app-icon.svg"_s); }
+QIcon programIcon() {
+    return QIcon(u":/pictures/app-icon.svg"_s);
+}

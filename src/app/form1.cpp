@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "controls.h"
 #include "file_list_box.h"
 #include "hostfile/host_paths.h"
 #include "hostfile/host_reader.h"
@@ -7,7 +8,6 @@
 #include "model/convention_catalogue.h"
 #include "systemfile/system_file_format.h"
 #include "tri_state_check_box.h"
-#include "controls.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -94,8 +94,7 @@ void Form1::wireEvents() {
             [this] { openSystemFile(Side::EO); });
     connect(control<QPushButton>(u"Command6"_s), &QPushButton::clicked, this,
             [this] { transferToHost(); });
-    connect(control<QPushButton>(u"Command7"_s), &QPushButton::clicked, this,
-            &Form1::checkReplace);
+    connect(control<QPushButton>(u"Command7"_s), &QPushButton::clicked, this, &Form1::checkReplace);
 }
 
 void Form1::setTabOrder() {
@@ -156,7 +155,9 @@ void Form1::checkReplace() {
     setGuard(::checkReplace(systemFileName(), file2_->names(), check5_->value()));
 }
 
-void Form1::disarm() { setGuard(GuardState::Disarmed); }
+void Form1::disarm() {
+    setGuard(GuardState::Disarmed);
+}
 
 void Form1::saveSystemFile(Side side) {
     if (text1_->text().isEmpty())
@@ -164,8 +165,8 @@ void Form1::saveSystemFile(Side side) {
     checkReplace();
     if (guardState() != GuardState::Confirmed)
         return;
-    if (FileOutcome failed = writeSystemFile(folder_.filePath(systemFileName()),
-                                             sideSettings(side))) {
+    if (FileOutcome failed =
+            writeSystemFile(folder_.filePath(systemFileName()), sideSettings(side))) {
         reportFailure(*failed);
         return;
     }
@@ -193,9 +194,13 @@ SideSettings Form1::sideSettings(Side side) const {
     return s;
 }
 
-QString Form1::systemFileName() const { return ::systemFileName(text1_->text()); }
+QString Form1::systemFileName() const {
+    return ::systemFileName(text1_->text());
+}
 
-GuardState Form1::guardState() const { return stateOfValue(check5_->value()); }
+GuardState Form1::guardState() const {
+    return stateOfValue(check5_->value());
+}
 
 void Form1::setGuard(GuardState state) {
     const GuardBox box = boxOf(state);

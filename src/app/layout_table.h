@@ -27,19 +27,19 @@ enum class ControlKind {
 enum class Picture { None, SaveDisk, OpenFolder, TransferDisk };
 
 struct ControlSpec {
-    QString name;         // "Check1(3)" for member 3 of the array Check1
+    QString name; // "Check1(3)" for member 3 of the array Check1
     ControlKind kind;
-    QRect twips;          // left, top, width, height; inside its frame when it has one
-    QString text;         // caption, initial text, file pattern or tool tip
+    QRect twips;  // left, top, width, height; inside its frame when it has one
+    QString text; // caption, initial text, file pattern or tool tip
     int tabIndex;
-    QString frame;        // name of the frame that holds it, empty for the window itself
+    QString frame; // name of the frame that holds it, empty for the window itself
     bool greyBackground = false;
-    QColor textColour{};  // invalid: the system's default
+    QColor textColour{}; // invalid: the system's default
     Picture picture = Picture::None;
 
     QRect pixels() const {
-        return {twips.x() / twipsPerPixel, twips.y() / twipsPerPixel,
-                twips.width() / twipsPerPixel, twips.height() / twipsPerPixel};
+        return {twips.x() / twipsPerPixel, twips.y() / twipsPerPixel, twips.width() / twipsPerPixel,
+                twips.height() / twipsPerPixel};
     }
 };
 

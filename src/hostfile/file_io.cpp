@@ -7,8 +7,8 @@
 #include <QSaveFile>
 
 QString FileFailure::message() const {
-    const QStringView text = action == Action::Read ? catalogue::readFailedMessage
-                                                    : catalogue::writeFailedMessage;
+    const QStringView text =
+        action == Action::Read ? catalogue::readFailedMessage : catalogue::writeFailedMessage;
     const QString why = reason.isEmpty() ? catalogue::unknownReason.toString() : reason;
     return text.toString().arg(QDir::toNativeSeparators(path), why);
 }

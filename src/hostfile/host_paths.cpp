@@ -9,8 +9,8 @@ namespace {
 
 // The entry of `folder` named `name` in any letter case, or `name` itself when there is none.
 QString entryIgnoringCase(const QDir& folder, QStringView name, QDir::Filters kind) {
-    const QStringList found = folder.entryList({name.toString()}, kind | QDir::Hidden | QDir::System,
-                                               QDir::Name);
+    const QStringList found =
+        folder.entryList({name.toString()}, kind | QDir::Hidden | QDir::System, QDir::Name);
     return folder.filePath(found.isEmpty() ? name.toString() : found.first());
 }
 

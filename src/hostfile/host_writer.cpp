@@ -10,7 +10,9 @@ namespace {
 
 using catalogue::HostKey;
 
-QByteArrayView bit(bool set) { return set ? catalogue::valueOne : catalogue::valueZero; }
+QByteArrayView bit(bool set) {
+    return set ? catalogue::valueOne : catalogue::valueZero;
+}
 
 // The line that encodes `settings` for key `k`; none for a 1NT key whose text is no range.
 std::optional<QByteArray> lineForKey(const HostKey& k, const SideSettings& settings) {

@@ -24,8 +24,7 @@ bool isListed(const QString& fileName, const QStringList& listedNames) {
     return listedNames.contains(fileName, Qt::CaseSensitive);
 }
 
-GuardState checkReplace(const QString& fileName, const QStringList& listedNames,
-                        int currentValue) {
+GuardState checkReplace(const QString& fileName, const QStringList& listedNames, int currentValue) {
     if (!isListed(fileName, listedNames) || currentValue == check::Checked)
         return GuardState::Confirmed;
     return GuardState::Unconfirmed;

@@ -22,8 +22,9 @@ bool isListed(const QString& fileName, const QStringList& listedNames);
 
 // The check run before a save: a name not listed is confirmed at once; a listed one stays
 // confirmed only when the user had already ticked the box.
-GuardState checkReplace(const QString& fileName, const QStringList& listedNames,
-                        int currentValue);
+GuardState checkReplace(const QString& fileName, const QStringList& listedNames, int currentValue);
 
 // Any edit of a name, a convention or a typed range, a pick in the file list, a finished save.
-inline GuardState disarm() { return GuardState::Disarmed; }
+inline GuardState disarm() {
+    return GuardState::Disarmed;
+}

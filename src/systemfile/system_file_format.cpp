@@ -27,8 +27,12 @@ void appendQuoted(QByteArray& out, const QString& text) {
     appendLine(out, QByteArrayView(&quote, 1));
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool endsField(char c) { return c == ',' || c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool endsField(char c) {
+    return c == ',' || c == '\r' || c == '\n';
+}
 
 } // namespace
 
@@ -125,8 +129,8 @@ bool decodeSystemFile(QByteArrayView data, Side side, SettingsTarget& target) {
     const auto option = reader.next();
     if (!option)
         return false;
-    target.setOpening(side, optionFieldValue(*option) ? OpeningChoice::Option0
-                                                      : OpeningChoice::Option1);
+    target.setOpening(side,
+                      optionFieldValue(*option) ? OpeningChoice::Option0 : OpeningChoice::Option1);
     QStringDecoder decode(catalogue::fileCodePage);
     for (RangeKind kind : {RangeKind::Vulnerable, RangeKind::NotVulnerable}) {
         const auto range = reader.next();
@@ -157,6 +161,6 @@ QString systemFileName(const QString& name) {
 }
 
 QString systemNameOfFile(const QString& fileName) {
-    return fileName.chopped(std::min<qsizetype>(catalogue::systemFileExtension.size(),
-                                                fileName.size()));
+    return fileName.chopped(
+        std::min<qsizetype>(catalogue::systemFileExtension.size(), fileName.size()));
 }
