@@ -353,6 +353,16 @@ void TestForm1::savedSideOpensIntoTheOther() {
     form_->openSystemFile(Side::EO);
     QCOMPARE(form_->sideSettings(Side::EO), ns);
     QCOMPARE(form_->guardState(), GuardState::Disarmed);
+    // An empty name opens the file ".vns"; the other side and the name stay as they were.
+    QVERIFY(putFile(cwd(u".vns"_s), QByteArray("1\r\n").repeated(12) + "Vrai\r\n\"x,y\"\r\n"));
+    get<QLineEdit>(u"Text1"_s)->clear();
+    form_->openSystemFile(Side::NS);
+    std::array<int, GeneralCount> allSet;
+    allSet.fill(1);
+    QCOMPARE(form_->sideSettings(Side::NS).conventions, allSet);
+    QCOMPARE(form_->sideSettings(Side::NS).ntRangeVulnerable, u"x,y"_s);
+    QCOMPARE(form_->sideSettings(Side::NS).ntRangeNotVulnerable, ns.ntRangeNotVulnerable);
+    QCOMPARE(form_->sideSettings(Side::EO), ns);
 }
 
 void TestForm1::failedSaveShowsMessage() {

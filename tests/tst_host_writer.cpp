@@ -72,6 +72,7 @@ class TestHostWriter : public QObject {
     void secondTransferChangesNothing();
     void transferFailures();
     void failedWritesLeaveFilesWhole();
+    void hostFileKeepsLinkAndPermissions();
 
   private:
     QTemporaryDir dir_;
@@ -203,6 +204,21 @@ void TestHostWriter::failedWritesLeaveFilesWhole() {
     QCOMPARE(fileBytes(host), text);
     QCOMPARE(fileBytes(copy), "old copy\r\n");
     QCOMPARE(QDir(dir_.path()).entryList({u"big*"_s}, QDir::Files | QDir::Hidden).size(), 2);
+}
+
+// A host file reached through a symbolic link is written through it, and keeps its mode.
+void TestHostWriter::hostFileKeepsLinkAndPermissions() {
+    const QString real = dir_.filePath(u"real.ini"_s);
+    const QString link = dir_.filePath(u"link.ini"_s);
+    QVERIFY(putFile(real, "NsTexas=1\n"));
+    const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(real, mode));
+    QVERIFY(QFile::link(real, link));
+    const Sides s = sampleSides();
+    QVERIFY(!transferToHost(link, dir_.filePath(u"link.vne"_s), s.ns, s.eo));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(fileBytes(real), "NsTexas=0\r\n");
+    QCOMPARE(QFile::permissions(real) & ~(QFile::ReadUser | QFile::WriteUser), mode);
 }
 
 QTEST_APPLESS_MAIN(TestHostWriter)
