@@ -142,9 +142,9 @@ void TestForm1::layoutFollowsTheTable() {
     QVERIFY(
         !(form_->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     int outside = 0;
-    for (const ControlSpec& spec : form1Layout()) {
-        const QWidget* w = get<QWidget>(spec.name);
-        QCOMPARE(w->geometry(), spec.pixels());
+    for (const ControlRow& row : form1Layout()) {
+        const QWidget* w = get<QWidget>(row.name);
+        QCOMPARE(w->geometry(), row.pixels());
         if (w->parentWidget() == form_.get() && w->x() >= form_->width())
             ++outside;
     }
@@ -163,10 +163,10 @@ void TestForm1::layoutFollowsTheTable() {
 // Every caption and every range text fits its control at the window's font.
 void TestForm1::captionsFit() {
     start();
-    for (const ControlSpec& spec : form1Layout()) {
-        if (spec.kind != ControlKind::Label || spec.twips.x() >= clientWidthTwips)
+    for (const ControlRow& row : form1Layout()) {
+        if (row.kind != ControlKind::Label || row.twips.x() >= clientWidthTwips)
             continue;
-        const auto* label = get<QLabel>(spec.name);
+        const auto* label = get<QLabel>(row.name);
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                  qPrintable(label->text()));
     }

@@ -46,23 +46,23 @@ QComboBox* createRangeBox(QWidget* parent) {
 }
 
 // A button that shows only its picture, with its name as tool tip and for screen readers.
-QPushButton* createPictureButton(const ControlSpec& spec, QWidget* parent) {
+QPushButton* createPictureButton(const ControlRow& row, QWidget* parent) {
     auto* button = new QPushButton(parent);
-    const QIcon icon(picturePath(spec.picture));
+    const QIcon icon(picturePath(row.picture));
     button->setIcon(icon);
-    const QSize room = spec.pixels().size() - QSize(8, 8);
+    const QSize room = row.pixels().size() - QSize(8, 8);
     button->setIconSize(icon.actualSize(QSize(512, 512)).scaled(room, Qt::KeepAspectRatio));
-    button->setToolTip(spec.text);
-    button->setAccessibleName(spec.text);
+    button->setToolTip(row.text);
+    button->setAccessibleName(row.text);
     return button;
 }
 
-QWidget* createWidget(const ControlSpec& spec, const QDir& folder, QWidget* parent) {
-    switch (spec.kind) {
+QWidget* createWidget(const ControlRow& row, const QDir& folder, QWidget* parent) {
+    switch (row.kind) {
     case ControlKind::Label:
-        return new QLabel(spec.text, parent);
+        return new QLabel(row.text, parent);
     case ControlKind::CheckBox:
-        return new TriStateCheckBox(spec.text, parent);
+        return new TriStateCheckBox(row.text, parent);
     case ControlKind::OptionButton:
         return new QRadioButton(parent);
     case ControlKind::ComboBox:
@@ -70,41 +70,41 @@ QWidget* createWidget(const ControlSpec& spec, const QDir& folder, QWidget* pare
     case ControlKind::ListBox:
         return new QListView(parent);
     case ControlKind::TextBox:
-        return new QLineEdit(spec.text, parent);
+        return new QLineEdit(row.text, parent);
     case ControlKind::FileListBox:
-        return new FileListBox(folder, spec.text, parent);
+        return new FileListBox(folder, row.text, parent);
     case ControlKind::Frame:
-        return new QGroupBox(spec.text, parent);
+        return new QGroupBox(row.text, parent);
     case ControlKind::Button:
-        return new QPushButton(spec.text, parent);
+        return new QPushButton(row.text, parent);
     case ControlKind::PictureButton:
-        return createPictureButton(spec, parent);
+        return createPictureButton(row, parent);
     }
     return nullptr;
 }
 
-void applyColours(QWidget* w, const ControlSpec& spec) {
+void applyColours(QWidget* w, const ControlRow& row) {
     QPalette palette = w->palette();
-    if (spec.greyBackground) {
+    if (row.greyBackground) {
         palette.setColor(QPalette::Window, lightGrey);
         palette.setColor(QPalette::Base, lightGrey);
         palette.setColor(QPalette::Button, lightGrey);
         w->setAutoFillBackground(true);
     }
-    if (spec.textColour.isValid()) {
+    if (row.textColour.isValid()) {
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setColor(role, spec.textColour);
+            palette.setColor(role, row.textColour);
     }
     w->setPalette(palette);
 }
 
 } // namespace
 
-QWidget* createControl(const ControlSpec& spec, const QDir& folder, QWidget* parent) {
-    QWidget* w = createWidget(spec, folder, parent);
-    w->setObjectName(spec.name);
-    w->setGeometry(spec.pixels());
-    applyColours(w, spec);
+QWidget* createControl(const ControlRow& row, const QDir& folder, QWidget* parent) {
+    QWidget* w = createWidget(row, folder, parent);
+    w->setObjectName(row.name);
+    w->setGeometry(row.pixels());
+    applyColours(w, row);
     return w;
 }
 

@@ -10,7 +10,7 @@ class QWidget;
 
 // Makes the widget of one control of the table, placed, coloured and captioned, inside `parent`.
 // File lists read `folder`.
-QWidget* createControl(const ControlSpec& spec, const QDir& folder, QWidget* parent);
+QWidget* createControl(const ControlRow& row, const QDir& folder, QWidget* parent);
 
 // A font at which every caption and range text fits its control.
 QFont windowFont();

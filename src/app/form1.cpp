@@ -40,9 +40,9 @@ Form1::Form1(const QString& hostPath, const QDir& folder, QWidget* parent)
 }
 
 void Form1::buildControls() {
-    for (const ControlSpec& spec : form1Layout()) {
-        QWidget* parent = spec.frame.isEmpty() ? this : controls_.value(spec.frame);
-        controls_.insert(spec.name, createControl(spec, folder_, parent));
+    for (const ControlRow& row : form1Layout()) {
+        QWidget* parent = row.frame.isEmpty() ? this : controls_.value(row.frame);
+        controls_.insert(row.name, createControl(row, folder_, parent));
     }
     bindSide(ns_, "Check1", "Option1", "Combo1", "Combo2", "Check3");
     bindSide(eo_, "Check2", "Option2", "Combo3", "Combo4", "Check4");
@@ -98,14 +98,14 @@ void Form1::wireEvents() {
 }
 
 void Form1::setTabOrder() {
-    std::vector<const ControlSpec*> specs;
-    for (const ControlSpec& spec : form1Layout()) {
-        if (controls_.value(spec.name)->focusPolicy() & Qt::TabFocus)
-            specs.push_back(&spec);
+    std::vector<const ControlRow*> rows;
+    for (const ControlRow& row : form1Layout()) {
+        if (controls_.value(row.name)->focusPolicy() & Qt::TabFocus)
+            rows.push_back(&row);
     }
-    std::ranges::sort(specs, {}, &ControlSpec::tabIndex);
-    for (std::size_t i = 1; i < specs.size(); ++i)
-        QWidget::setTabOrder(controls_.value(specs[i - 1]->name), controls_.value(specs[i]->name));
+    std::ranges::sort(rows, {}, &ControlRow::tabIndex);
+    for (std::size_t i = 1; i < rows.size(); ++i)
+        QWidget::setTabOrder(controls_.value(rows[i - 1]->name), controls_.value(rows[i]->name));
 }
 
 FileOutcome Form1::startUp() {

@@ -19,7 +19,7 @@ QString text(QStringView s) {
     return s.toString();
 }
 
-void addGeneralConventions(std::vector<ControlSpec>& t) {
+void addGeneralConventions(std::vector<ControlRow>& t) {
     t.push_back({u"Label13"_s, ControlKind::Label, {120, 0, 375, 255}, text(sideNS), 72, {}});
     t.push_back({u"Label14"_s, ControlKind::Label, {1800, 0, 375, 255}, text(sideEO), 73, {}});
     for (int i = 0; i < GeneralCount; ++i) {
@@ -47,7 +47,7 @@ void addGeneralConventions(std::vector<ControlSpec>& t) {
 }
 
 // A frame of option buttons or check boxes, one per row, with the rows' own tab indices.
-void addFrame(std::vector<ControlSpec>& t, const char* frame, const char* members, QRect place,
+void addFrame(std::vector<ControlRow>& t, const char* frame, const char* members, QRect place,
               QStringView caption, int frameTab, int firstTab, int count, ControlKind kind) {
     const QString frameName = QString::fromLatin1(frame);
     t.push_back({frameName, ControlKind::Frame, place, text(caption), frameTab, {}});
@@ -61,7 +61,7 @@ void addFrame(std::vector<ControlSpec>& t, const char* frame, const char* member
     }
 }
 
-void addOpeningAndRanges(std::vector<ControlSpec>& t) {
+void addOpeningAndRanges(std::vector<ControlRow>& t) {
     addFrame(t, "Frame1", "Option1", {2400, 0, 495, 975}, sideNS, 44, 45, 2,
              ControlKind::OptionButton);
     t.push_back({u"Label2"_s,
@@ -106,7 +106,7 @@ void addOpeningAndRanges(std::vector<ControlSpec>& t) {
         {u"Combo4"_s, ControlKind::ComboBox, {3960, 1800, 855, 315}, {}, 62, {}, true, green});
 }
 
-void addCompetitive(std::vector<ControlSpec>& t) {
+void addCompetitive(std::vector<ControlRow>& t) {
     addFrame(t, "Frame7", "Check3", {2400, 2160, 495, 2055}, sideNS, 47, 49, CompetitiveCount,
              ControlKind::CheckBox);
     for (int k = 0; k < CompetitiveCount; ++k) {
@@ -121,7 +121,7 @@ void addCompetitive(std::vector<ControlSpec>& t) {
              ControlKind::CheckBox);
 }
 
-void addSystemFileArea(std::vector<ControlSpec>& t) {
+void addSystemFileArea(std::vector<ControlRow>& t) {
     t.push_back({u"Check5"_s,
                  ControlKind::CheckBox,
                  {2520, 4320, 2175, 255},
@@ -191,7 +191,7 @@ void addSystemFileArea(std::vector<ControlSpec>& t) {
 }
 
 // Controls beyond the right edge of the client area: never seen, still in the tab order.
-void addHiddenControls(std::vector<ControlSpec>& t) {
+void addHiddenControls(std::vector<ControlRow>& t) {
     t.push_back({u"File1"_s,
                  ControlKind::FileListBox,
                  {10560, 3120, 1815, 1845},
@@ -220,8 +220,8 @@ void addHiddenControls(std::vector<ControlSpec>& t) {
                  red});
 }
 
-std::vector<ControlSpec> buildLayout() {
-    std::vector<ControlSpec> t;
+std::vector<ControlRow> buildLayout() {
+    std::vector<ControlRow> t;
     addGeneralConventions(t);
     addOpeningAndRanges(t);
     addCompetitive(t);
@@ -236,7 +236,7 @@ QString memberName(const char* array, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1StringView(array)).arg(index);
 }
 
-const std::vector<ControlSpec>& form1Layout() {
-    static const std::vector<ControlSpec> layout = buildLayout();
+const std::vector<ControlRow>& form1Layout() {
+    static const std::vector<ControlRow> layout = buildLayout();
     return layout;
 }

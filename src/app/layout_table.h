@@ -26,7 +26,7 @@ enum class ControlKind {
 
 enum class Picture { None, SaveDisk, OpenFolder, TransferDisk };
 
-struct ControlSpec {
+struct ControlRow {
     QString name; // "Check1(3)" for member 3 of the array Check1
     ControlKind kind;
     QRect twips;  // left, top, width, height; inside its frame when it has one
@@ -51,4 +51,4 @@ inline constexpr int clientHeightTwips = 6270;
 QString memberName(const char* array, int index);
 
 // Every control of the window, frames before the controls they hold.
-const std::vector<ControlSpec>& form1Layout();
+const std::vector<ControlRow>& form1Layout();
