@@ -24,7 +24,3 @@ bool isListed(const QString& fileName, const QStringList& listedNames);
 // confirmed only when the user had already ticked the box.
 GuardState checkReplace(const QString& fileName, const QStringList& listedNames, int currentValue);
 
-// Any edit of a name, a convention or a typed range, a pick in the file list, a finished save.
-inline GuardState disarm() {
-    return GuardState::Disarmed;
-}
