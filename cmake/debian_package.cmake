@@ -1,0 +1,21 @@
+# The Debian package, made by `cpack -G DEB` in the build folder (scripts/package).
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME systemes-encheres)
+set(CPACK_PACKAGE_VENDOR "Systèmes d'Enchères developers")
+set(CPACK_PACKAGE_CONTACT "Systèmes d'Enchères developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "bidding conventions editor for the bridge program Vornelle")
+set(CPACK_PACKAGE_DESCRIPTION
+    "An editor, in French, for the bidding conventions that the bridge program
+Vornelle keeps in its settings file, for North-South and East-West side by
+side. It writes the settings back into that file, changing only their lines,
+and saves or opens one side's settings as a named system.")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What the program loads at run time, which dpkg-shlibdeps cannot see: the SVG icon engine,
+# Qt's French texts and the window's font. (The X11 platform plugin comes with libqt6gui6.)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-translations-l10n, fonts-dejavu-extra")
+
+include(CPack)
