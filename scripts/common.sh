@@ -1,6 +1,7 @@
 # Shared by the scripts: installing what is missing and building. Sourced, not run.
 
-top=$(cd "$(dirname "$0")/.." && pwd)
+# The project folder; a script outside scripts/ sets it before sourcing this file.
+top=${top:-$(cd "$(dirname "$0")/.." && pwd)}
 build_dir="$top/build"
 
 # What building and testing need on Debian 12.
