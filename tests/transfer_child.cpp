@@ -78,11 +78,6 @@ QVariantMap prepare(const Setup& s) {
     return {};
 }
 
-QStringList entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot);
-}
-
 QVariantMap transfer(const Setup& s) {
     Form1 form(s.host(), QDir(s.cwd));
     if (form.startUp())
@@ -93,8 +88,8 @@ QVariantMap transfer(const Setup& s) {
     report[u"message"_s] = messageDuring([&form] { form.transferToHost(); });
     report[u"host"_s] = fileBytes(s.host());
     report[u"copy"_s] = fileBytes(s.cwd + u"/Vnlini.vne"_s);
-    report[u"hostFolder"_s] = entries(s.hostFolder);
-    report[u"folder"_s] = entries(s.cwd);
+    report[u"hostFolder"_s] = folderEntries(s.hostFolder);
+    report[u"folder"_s] = folderEntries(s.cwd);
     blackwood->setValue(1);
     report[u"reloaded"_s] = !form.loadWorkingCopy() && blackwood->value() == 0;
     return report;

@@ -22,7 +22,6 @@
 #include <memory>
 #include <optional>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -46,11 +45,6 @@ QMap<QString, QByteArray> tree(const QString& root) {
                        info.isDir() ? "<folder>" : fileBytes(info.filePath()));
     }
     return entries;
-}
-
-QStringList entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot);
 }
 
 TriStateCheckBox* box(const Form1& form, const char* array, int i) {
@@ -77,8 +71,8 @@ std::optional<QVariantMap> transferInChild(const QStringList& arguments) {
 }
 
 // A host file of short LF lines: written back with CR LF it grows by half.
-QByteArray growingHostText(const char* texasLine, const char* lineEnd) {
-    QByteArray text = QByteArray("[Vornelle]") + lineEnd + texasLine + lineEnd;
+QByteArray growingHostText(const char* blackwoodLine, const char* lineEnd) {
+    QByteArray text = QByteArray("[Vornelle]") + lineEnd + blackwoodLine + lineEnd;
     return text + (QByteArray("x") + lineEnd).repeated(24000);
 }
 
@@ -188,8 +182,8 @@ void TestFaults::anyHostFileLoadsAndGoesBack() {
     QVERIFY(!form->transferToHost());
     QCOMPARE(fileBytes(host_), copy);
     QCOMPARE(fileBytes(workingCopy()), copy);
-    QCOMPARE(entries(hostFolder_), QStringList{u"vornelle.ini"_s});
-    QCOMPARE(entries(cwd_), QStringList{u"Vnlini.vne"_s});
+    QCOMPARE(folderEntries(hostFolder_), QStringList{u"vornelle.ini"_s});
+    QCOMPARE(folderEntries(cwd_), QStringList{u"Vnlini.vne"_s});
 }
 
 void TestFaults::startUpRefused_data() {

@@ -70,7 +70,7 @@ bool holds(const QString& path, const QByteArray& data) {
 FileOutcome writeWholeFile(const QString& path, const QByteArray& data, WriteMode mode) {
     if (mode == WriteMode::Atomic)
         return writeOnce(path, data, mode);
-    // A write in place that fails has already emptied the file: put the former content back.
+    // A write in place that fails leaves the file cut: put the former content back.
     const auto former = readWholeFile(path);
     FileOutcome failed = writeOnce(path, data, mode);
     if (const auto* bytes = std::get_if<QByteArray>(&former);
