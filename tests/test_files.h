@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -17,6 +19,12 @@ inline QByteArray fileBytes(const QString& path) {
 inline bool putFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Every name in `folder`, hidden ones included: temporary files left behind show here.
+inline QStringList folderEntries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
 }
 
 // While alive, no file of this process may grow past `bytes`: writes beyond it come back short

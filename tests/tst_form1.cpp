@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "layout_table.h"
+#include "message_box.h"
 #include "model/convention_catalogue.h"
 #include "systemfile/system_file_format.h"
 #include "test_files.h"
@@ -11,12 +12,10 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -31,21 +30,6 @@ const QByteArray hostText = "[Vornelle]\r\nJoueurs=4\r\n\r\n"
                             "NsTexas=0\r\nNsTexMin=1\r\nEOTexas=0\r\nEoMic=1\r\nEOMic=0\r\n"
                             "NsOuvfaib=1\r\nEOOuvfaib=0\r\nNs1Sa=15\r\nEO1SaNV=10\r\nEO1Sa=9\r\n"
                             "NsSplinter=1\r\nEo2Saspe=1\r\nNs2SA=0\r\n";
-
-// Runs `action`, closing the message box it opens; gives the box's text, empty when none.
-QString messageDuring(const std::function<void()>& action) {
-    QString text;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&text] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            box->close();
-        }
-    });
-    poll.start(10);
-    action();
-    return text;
-}
 
 } // namespace
 

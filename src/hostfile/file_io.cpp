@@ -30,7 +30,9 @@ std::variant<QByteArray, FileFailure> readNonEmptyFile(const QString& path) {
     return result;
 }
 
-FileOutcome writeWholeFile(const QString& path, const QByteArray& data, WriteMode mode) {
+namespace {
+
+FileOutcome writeOnce(const QString& path, const QByteArray& data, WriteMode mode) {
     QSaveFile file(path);
     file.setDirectWriteFallback(mode == WriteMode::InPlaceFallback);
     auto failed = [&file, &path] {
@@ -55,4 +57,24 @@ FileOutcome writeWholeFile(const QString& path, const QByteArray& data, WriteMod
     if (!file.commit())
         return FileFailure{path, FileFailure::Action::Write, file.errorString()};
     return std::nullopt;
+}
+
+bool holds(const QString& path, const QByteArray& data) {
+    const auto now = readWholeFile(path);
+    const auto* bytes = std::get_if<QByteArray>(&now);
+    return bytes && *bytes == data;
+}
+
+} // namespace
+
+FileOutcome writeWholeFile(const QString& path, const QByteArray& data, WriteMode mode) {
+    if (mode == WriteMode::Atomic)
+        return writeOnce(path, data, mode);
+    // A write in place that fails leaves the file cut: put the former content back.
+    const auto former = readWholeFile(path);
+    FileOutcome failed = writeOnce(path, data, mode);
+    if (const auto* bytes = std::get_if<QByteArray>(&former);
+        failed && bytes && !holds(path, *bytes))
+        writeOnce(path, *bytes, mode);
+    return failed;
 }

@@ -27,7 +27,8 @@ std::variant<QByteArray, FileFailure> readNonEmptyFile(const QString& path);
 
 enum class WriteMode {
     Atomic,         // the file is replaced only once its new content is complete
-    InPlaceFallback // as Atomic, but written in place when its folder refuses a new file
+    InPlaceFallback // as Atomic, but written in place when its folder refuses a new file; a
+                    // write in place that fails puts the former content back
 };
 
 // Replaces the content of `path` by `data`. On failure the former file is left as it was.
