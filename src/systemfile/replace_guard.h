@@ -23,4 +23,3 @@ bool isListed(const QString& fileName, const QStringList& listedNames);
 // The check run before a save: a name not listed is confirmed at once; a listed one stays
 // confirmed only when the user had already ticked the box.
 GuardState checkReplace(const QString& fileName, const QStringList& listedNames, int currentValue);
-
