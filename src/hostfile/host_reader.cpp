@@ -76,16 +76,20 @@ FileOutcome takeHostSnapshot(const QString& hostPath, const QString& workingCopy
     return std::nullopt;
 }
 
+void readHostText(QByteArrayView text, SettingsTarget& target, QStringList& shownLines) {
+    QStringDecoder decode(catalogue::fileCodePage);
+    forEachHostLine(text, [&](QByteArrayView line) {
+        shownLines.append(decode(line));
+        applyHostLine(line, target);
+    });
+}
+
 FileOutcome loadWorkingCopy(const QString& workingCopyPath, SettingsTarget& target,
                             QStringList& shownLines) {
     shownLines.clear();
     auto copy = readNonEmptyFile(workingCopyPath);
     if (auto* failure = std::get_if<FileFailure>(&copy))
         return *failure;
-    QStringDecoder decode(catalogue::fileCodePage);
-    forEachHostLine(std::get<QByteArray>(copy), [&](QByteArrayView line) {
-        shownLines.append(decode(line));
-        applyHostLine(line, target);
-    });
+    readHostText(std::get<QByteArray>(copy), target, shownLines);
     return std::nullopt;
 }

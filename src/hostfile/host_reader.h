@@ -15,6 +15,9 @@ void applyHostLine(QByteArrayView line, SettingsTarget& target);
 // file leaves an empty working copy and is a failure.
 FileOutcome takeHostSnapshot(const QString& hostPath, const QString& workingCopyPath);
 
+// Every line of `text`, decoded for display, goes to `shownLines` and is applied to `target`.
+void readHostText(QByteArrayView text, SettingsTarget& target, QStringList& shownLines);
+
 // Reads the working copy: every line, decoded for display, goes to `shownLines`, and is applied
 // to `target`. A missing or empty working copy is a failure and changes nothing.
 FileOutcome loadWorkingCopy(const QString& workingCopyPath, SettingsTarget& target,

@@ -49,18 +49,22 @@ QByteArray rewriteHostLine(QByteArrayView line, const SideSettings& ns, const Si
     return line.toByteArray();
 }
 
-FileOutcome transferToHost(const QString& hostPath, const QString& workingCopyPath,
-                           const SideSettings& ns, const SideSettings& eo) {
-    auto host = readNonEmptyFile(hostPath);
-    if (auto* failure = std::get_if<FileFailure>(&host))
-        return *failure;
-    const QByteArray& text = std::get<QByteArray>(host);
+QByteArray rewriteHostText(QByteArrayView text, const SideSettings& ns, const SideSettings& eo) {
     QByteArray rewritten;
     rewritten.reserve(text.size() + text.size() / 16 + 2);
     forEachHostLine(text, [&](QByteArrayView line) {
         rewritten.append(rewriteHostLine(line, ns, eo));
         rewritten.append(lineEnd);
     });
+    return rewritten;
+}
+
+FileOutcome transferToHost(const QString& hostPath, const QString& workingCopyPath,
+                           const SideSettings& ns, const SideSettings& eo) {
+    auto host = readNonEmptyFile(hostPath);
+    if (auto* failure = std::get_if<FileFailure>(&host))
+        return *failure;
+    const QByteArray rewritten = rewriteHostText(std::get<QByteArray>(host), ns, eo);
     if (FileOutcome failed = writeWholeFile(workingCopyPath, rewritten))
         return failed;
     return writeWholeFile(hostPath, rewritten, WriteMode::InPlaceFallback);
