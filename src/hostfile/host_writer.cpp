@@ -4,6 +4,9 @@
 #include "key_scan.h"
 #include "model/convention_catalogue.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -32,31 +35,66 @@ std::optional<QByteArray> lineForKey(const HostKey& k, const SideSettings& setti
     return std::nullopt;
 }
 
-} // namespace
+// The line written for each key, in catalogue order, from the window's values.
+using KeyLines = std::array<std::optional<QByteArray>, 40>;
+
+KeyLines keyLines(const SideSettings& ns, const SideSettings& eo) {
+    KeyLines lines;
+    const auto& keys = catalogue::hostKeys();
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        lines[i] = lineForKey(keys[i], keys[i].side == Side::NS ? ns : eo);
+    return lines;
+}
+
+// Bytes appended to a buffer whose size runs ahead of what is written: each piece costs one
+// memcpy, and the buffer grows by doubling when a text holds many lines longer once rewritten.
+class Output {
+  public:
+    explicit Output(qsizetype expected) { bytes_.resize(expected); }
+    void append(QByteArrayView piece) {
+        if (piece.isEmpty())
+            return;
+        if (used_ + piece.size() > bytes_.size())
+            bytes_.resize(std::max(2 * bytes_.size(), used_ + piece.size()));
+        std::memcpy(bytes_.data() + used_, piece.data(), std::size_t(piece.size()));
+        used_ += piece.size();
+    }
+    QByteArray take() && {
+        bytes_.truncate(used_);
+        return std::move(bytes_);
+    }
+
+  private:
+    QByteArray bytes_;
+    qsizetype used_ = 0;
+};
 
 // No key occurs inside another key nor inside a line written for a key, so once a key has
 // replaced the line no later key can match it: the first replacing key decides.
-QByteArray rewriteHostLine(QByteArrayView line, const SideSettings& ns, const SideSettings& eo) {
+QByteArrayView rewrittenLine(QByteArrayView line, const KeyLines& lines) {
     const KeySet present = keysInLine(line);
-    const auto& keys = catalogue::hostKeys();
-    for (std::size_t i = 0; present.any() && i < keys.size(); ++i) {
-        if (!present.test(i))
-            continue;
-        const HostKey& k = keys[i];
-        if (auto replaced = lineForKey(k, k.side == Side::NS ? ns : eo))
-            return *replaced;
+    for (std::size_t i = 0; present.any() && i < lines.size(); ++i) {
+        if (present.test(i) && lines[i])
+            return *lines[i];
     }
-    return line.toByteArray();
+    return line;
 }
 
+} // namespace
+
+QByteArray rewriteHostLine(QByteArrayView line, const SideSettings& ns, const SideSettings& eo) {
+    return rewrittenLine(line, keyLines(ns, eo)).toByteArray();
+}
+
+// Every line goes straight into one buffer: no allocation per line.
 QByteArray rewriteHostText(QByteArrayView text, const SideSettings& ns, const SideSettings& eo) {
-    QByteArray rewritten;
-    rewritten.reserve(text.size() + text.size() / 16 + 2);
+    const KeyLines lines = keyLines(ns, eo);
+    Output out(text.size() + text.size() / 16 + 2);
     forEachHostLine(text, [&](QByteArrayView line) {
-        rewritten.append(rewriteHostLine(line, ns, eo));
-        rewritten.append(lineEnd);
+        out.append(rewrittenLine(line, lines));
+        out.append(lineEnd);
     });
-    return rewritten;
+    return std::move(out).take();
 }
 
 FileOutcome transferToHost(const QString& hostPath, const QString& workingCopyPath,
