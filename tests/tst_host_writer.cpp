@@ -68,6 +68,8 @@ class TestHostWriter : public QObject {
     void rewrite_data();
     void rewrite();
     void agreesWithPlainSearch();
+    void textIsItsLinesRewritten_data();
+    void textIsItsLinesRewritten();
     void transferKeepsOtherBytes();
     void secondTransferChangesNothing();
     void transferFailures();
@@ -128,6 +130,27 @@ void TestHostWriter::agreesWithPlainSearch() {
         const QByteArray got = rewriteHostLine(line, s.ns, s.eo);
         QCOMPARE(got, referenceRewrite(line, s));
     }
+}
+
+void TestHostWriter::textIsItsLinesRewritten_data() {
+    QTest::addColumn<QByteArray>("text");
+    QByteArray shortKeys; // every line grows by half once rewritten
+    for (int i = 0; i < 5000; ++i)
+        shortKeys += i % 2 ? "NsMic\n" : "EoS4f\r";
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("mixed ends") << fileBytes(QStringLiteral(TEST_DATA_DIR "/mixed-ends.ini"));
+    QTest::newRow("lines that grow") << shortKeys;
+    QTest::newRow("no line end") << QByteArray("x EO2SA y");
+}
+
+// The whole text is its lines, each rewritten alone and ended by CR LF.
+void TestHostWriter::textIsItsLinesRewritten() {
+    QFETCH(QByteArray, text);
+    const Sides s = sampleSides();
+    QByteArray expected;
+    forEachHostLine(
+        text, [&](QByteArrayView line) { expected += rewriteHostLine(line, s.ns, s.eo) + "\r\n"; });
+    QCOMPARE(rewriteHostText(text, s.ns, s.eo), expected);
 }
 
 void TestHostWriter::transferKeepsOtherBytes() {
