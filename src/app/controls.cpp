@@ -57,6 +57,14 @@ QPushButton* createPictureButton(const ControlSpec& spec, QWidget* parent) {
     return button;
 }
 
+// A list box shows one line of text per item, all of the same height: the view then lays out
+// a list of any length without measuring each item.
+QListView* createListBox(QWidget* parent) {
+    auto* list = new QListView(parent);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
 QWidget* createWidget(const ControlSpec& spec, const QDir& folder, QWidget* parent) {
     switch (spec.kind) {
     case ControlKind::Label:
@@ -68,7 +76,7 @@ QWidget* createWidget(const ControlSpec& spec, const QDir& folder, QWidget* pare
     case ControlKind::ComboBox:
         return createRangeBox(parent);
     case ControlKind::ListBox:
-        return new QListView(parent);
+        return createListBox(parent);
     case ControlKind::TextBox:
         return new QLineEdit(spec.text, parent);
     case ControlKind::FileListBox:

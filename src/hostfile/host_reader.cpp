@@ -4,8 +4,6 @@
 #include "key_scan.h"
 #include "model/convention_catalogue.h"
 
-#include <QStringDecoder>
-
 namespace {
 
 using catalogue::HostKey;
@@ -76,20 +74,19 @@ FileOutcome takeHostSnapshot(const QString& hostPath, const QString& workingCopy
     return std::nullopt;
 }
 
-void readHostText(QByteArrayView text, SettingsTarget& target, QStringList& shownLines) {
-    QStringDecoder decode(catalogue::fileCodePage);
-    forEachHostLine(text, [&](QByteArrayView line) {
-        shownLines.append(decode(line));
-        applyHostLine(line, target);
-    });
+ShownLines readHostText(QByteArray text, SettingsTarget& target) {
+    ShownLines lines(std::move(text));
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        applyHostLine(lines.bytes(i), target);
+    return lines;
 }
 
 FileOutcome loadWorkingCopy(const QString& workingCopyPath, SettingsTarget& target,
-                            QStringList& shownLines) {
-    shownLines.clear();
+                            ShownLines& shownLines) {
+    shownLines = {};
     auto copy = readNonEmptyFile(workingCopyPath);
     if (auto* failure = std::get_if<FileFailure>(&copy))
         return *failure;
-    readHostText(std::get<QByteArray>(copy), target, shownLines);
+    shownLines = readHostText(std::move(std::get<QByteArray>(copy)), target);
     return std::nullopt;
 }
