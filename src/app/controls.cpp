@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSvgRenderer>
 
 using namespace Qt::StringLiterals;
 
@@ -45,13 +46,14 @@ QComboBox* createRangeBox(QWidget* parent) {
     return combo;
 }
 
-// A button that shows only its picture, with its name as tool tip and for screen readers.
+// A button that shows only its picture, with its name as tool tip and for screen readers. The
+// picture's own size gives its shape; asking the icon would render it large just to measure it.
 QPushButton* createPictureButton(const ControlSpec& spec, QWidget* parent) {
     auto* button = new QPushButton(parent);
-    const QIcon icon(picturePath(spec.picture));
-    button->setIcon(icon);
+    const QString path = picturePath(spec.picture);
+    button->setIcon(QIcon(path));
     const QSize room = spec.pixels().size() - QSize(8, 8);
-    button->setIconSize(icon.actualSize(QSize(512, 512)).scaled(room, Qt::KeepAspectRatio));
+    button->setIconSize(QSvgRenderer(path).defaultSize().scaled(room, Qt::KeepAspectRatio));
     button->setToolTip(spec.text);
     button->setAccessibleName(spec.text);
     return button;
