@@ -62,7 +62,8 @@ void TestHostLines::split() {
 }
 
 // Random texts of line ends and a few other bytes: the splitter keeps the next CR and LF found
-// from one line to the next, which these mixtures put to the test.
+// from one line to the next, which these mixtures put to the test. The lines and their ends,
+// end to end, give the text back.
 void TestHostLines::agreesWithPlainSplit() {
     const QByteArray bytes("\r\n\r\nab", 6);
     auto* random = QRandomGenerator::global();
@@ -71,8 +72,14 @@ void TestHostLines::agreesWithPlainSplit() {
         for (int n = random->bounded(30); n > 0; --n)
             text += bytes[random->bounded(int(bytes.size()))];
         QList<QByteArray> got;
-        forEachHostLine(text, [&got](QByteArrayView line) { got.append(line.toByteArray()); });
+        QByteArray tiled;
+        forEachHostLineAndEnd(text, [&](QByteArrayView line, QByteArrayView end) {
+            got.append(line.toByteArray());
+            tiled += line.toByteArray() + end.toByteArray();
+            QVERIFY(end.isEmpty() || end == "\r" || end == "\n" || end == "\r\n");
+        });
         QCOMPARE(got, plainSplit(text));
+        QCOMPARE(tiled, text);
     }
 }
 

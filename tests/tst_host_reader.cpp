@@ -1,6 +1,7 @@
 #include "hostfile/host_lines.h"
 #include "hostfile/host_reader.h"
 #include "model/convention_catalogue.h"
+#include "random_host_text.h"
 #include "recording_target.h"
 #include "test_files.h"
 
@@ -32,6 +33,7 @@ class TestHostReader : public QObject {
     void snapshotOfMissingFileWritesNothing();
     void loadShowsEveryLine();
     void shownLinesAreTheFileLines();
+    void textIsReadAsItsLines();
     void loadOfEmptyCopyFails();
     void laterLineWins();
 
@@ -142,6 +144,18 @@ void TestHostReader::shownLinesAreTheFileLines() {
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QCOMPARE(shown.bytes(i).toByteArray(), lines[i]);
         QCOMPARE(shown.text(i), QString(decode(lines[i])));
+    }
+}
+
+// The whole-text pass gives the values that the lines give one at a time, in the same order.
+void TestHostReader::textIsReadAsItsLines() {
+    QRandomGenerator random(20240602);
+    for (int i = 0; i < 5000; ++i) {
+        const QByteArray text = randomHostText(random, 20);
+        RecordingTarget whole, byLine;
+        const ShownLines shown = readHostText(text, whole);
+        forEachHostLine(text, [&byLine](QByteArrayView line) { applyHostLine(line, byLine); });
+        QCOMPARE(whole.events, byLine.events);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "hostfile/host_lines.h"
 #include "hostfile/host_writer.h"
 #include "model/convention_catalogue.h"
+#include "random_host_text.h"
 #include "test_files.h"
 
 #include <QFileInfo>
@@ -60,6 +61,13 @@ QByteArray referenceRewrite(QByteArray line, const Sides& s) {
     return line;
 }
 
+QByteArray linesRewritten(const QByteArray& text, const Sides& s) {
+    QByteArray expected;
+    forEachHostLine(
+        text, [&](QByteArrayView line) { expected += rewriteHostLine(line, s.ns, s.eo) + "\r\n"; });
+    return expected;
+}
+
 } // namespace
 
 class TestHostWriter : public QObject {
@@ -70,6 +78,7 @@ class TestHostWriter : public QObject {
     void agreesWithPlainSearch();
     void textIsItsLinesRewritten_data();
     void textIsItsLinesRewritten();
+    void randomTextsAreTheirLinesRewritten();
     void transferKeepsOtherBytes();
     void secondTransferChangesNothing();
     void transferFailures();
@@ -147,10 +156,18 @@ void TestHostWriter::textIsItsLinesRewritten_data() {
 void TestHostWriter::textIsItsLinesRewritten() {
     QFETCH(QByteArray, text);
     const Sides s = sampleSides();
-    QByteArray expected;
-    forEachHostLine(
-        text, [&](QByteArrayView line) { expected += rewriteHostLine(line, s.ns, s.eo) + "\r\n"; });
-    QCOMPARE(rewriteHostText(text, s.ns, s.eo), expected);
+    QCOMPARE(rewriteHostText(text, s.ns, s.eo), linesRewritten(text, s));
+}
+
+void TestHostWriter::randomTextsAreTheirLinesRewritten() {
+    QRandomGenerator random(20240601);
+    Sides s = sampleSides();
+    for (int i = 0; i < 5000; ++i) {
+        if (i % 2)
+            s.ns.ntRangeVulnerable.clear();
+        const QByteArray text = randomHostText(random, 20);
+        QCOMPARE(rewriteHostText(text, s.ns, s.eo), linesRewritten(text, s));
+    }
 }
 
 void TestHostWriter::transferKeepsOtherBytes() {

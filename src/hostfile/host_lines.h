@@ -20,8 +20,9 @@ inline const char* nextByte(const char* from, const char* end, char byte) {
 }
 } // namespace detail
 
-// Calls f(QByteArrayView line) for every line of `text`; an empty text has no line.
-template <typename F> void forEachHostLine(QByteArrayView text, F&& f) {
+// Calls f(QByteArrayView line, QByteArrayView end) for every line of `text`, with the bytes that
+// end it: CR LF, CR, LF, or none for a last line without end. An empty text has no line.
+template <typename F> void forEachHostLineAndEnd(QByteArrayView text, F&& f) {
     if (text.isEmpty())
         return;
     const char* p = text.data();
@@ -35,11 +36,17 @@ template <typename F> void forEachHostLine(QByteArrayView text, F&& f) {
         if (lf < p)
             lf = detail::nextByte(p, end, '\n');
         const char* const q = std::min(cr, lf);
-        f(QByteArrayView(p, q - p));
-        if (q == end)
+        const qsizetype endSize = q == end ? 0 : q == cr && q + 1 == lf && lf != end ? 2 : 1;
+        f(QByteArrayView(p, q - p), QByteArrayView(q, endSize));
+        p = q + endSize;
+        if (endSize == 0)
             return;
-        p = q + (q == cr && q + 1 == lf ? 2 : 1);
     }
+}
+
+// Calls f(QByteArrayView line) for every line of `text`.
+template <typename F> void forEachHostLine(QByteArrayView text, F&& f) {
+    forEachHostLineAndEnd(text, [&f](QByteArrayView line, QByteArrayView) { f(line); });
 }
 
 // The text again, each line ended by CR LF.

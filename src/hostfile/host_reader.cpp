@@ -48,10 +48,7 @@ void applyKey(QByteArrayView line, const HostKey& k, SettingsTarget& target) {
     }
 }
 
-} // namespace
-
-void applyHostLine(QByteArrayView line, SettingsTarget& target) {
-    const KeySet present = keysInLine(line);
+void applyKeys(QByteArrayView line, const KeySet& present, SettingsTarget& target) {
     if (present.none())
         return;
     const auto& keys = catalogue::hostKeys();
@@ -59,6 +56,12 @@ void applyHostLine(QByteArrayView line, SettingsTarget& target) {
         if (present.test(i))
             applyKey(line, keys[i], target);
     }
+}
+
+} // namespace
+
+void applyHostLine(QByteArrayView line, SettingsTarget& target) {
+    applyKeys(line, keysInLine(line), target);
 }
 
 FileOutcome takeHostSnapshot(const QString& hostPath, const QString& workingCopyPath) {
@@ -75,9 +78,10 @@ FileOutcome takeHostSnapshot(const QString& hostPath, const QString& workingCopy
 }
 
 ShownLines readHostText(QByteArray text, SettingsTarget& target) {
-    ShownLines lines(std::move(text));
+    const ShownLines lines(text); // shares the bytes of `text`
+    KeyScanner keys(text);
     for (qsizetype i = 0; i < lines.size(); ++i)
-        applyHostLine(lines.bytes(i), target);
+        applyKeys(lines.bytes(i), keys.keysInLine(lines.bytes(i)), target);
     return lines;
 }
 

@@ -70,30 +70,41 @@ class Output {
 };
 
 // No key occurs inside another key nor inside a line written for a key, so once a key has
-// replaced the line no later key can match it: the first replacing key decides.
-QByteArrayView rewrittenLine(QByteArrayView line, const KeyLines& lines) {
-    const KeySet present = keysInLine(line);
+// replaced the line no later key can match it: the first replacing key decides. None when the
+// line stays as it is.
+const QByteArray* replacement(const KeySet& present, const KeyLines& lines) {
     for (std::size_t i = 0; present.any() && i < lines.size(); ++i) {
         if (present.test(i) && lines[i])
-            return *lines[i];
+            return &*lines[i];
     }
-    return line;
+    return nullptr;
 }
 
 } // namespace
 
 QByteArray rewriteHostLine(QByteArrayView line, const SideSettings& ns, const SideSettings& eo) {
-    return rewrittenLine(line, keyLines(ns, eo)).toByteArray();
+    const KeyLines lines = keyLines(ns, eo);
+    const QByteArray* replaced = replacement(keysInLine(line), lines);
+    return replaced ? *replaced : line.toByteArray();
 }
 
-// Every line goes straight into one buffer: no allocation per line.
+// Lines that stay as they are and already end with CR LF are copied together, in one piece, up
+// to the next line that changes: no allocation and no copy per line.
 QByteArray rewriteHostText(QByteArrayView text, const SideSettings& ns, const SideSettings& eo) {
     const KeyLines lines = keyLines(ns, eo);
+    KeyScanner keys(text);
     Output out(text.size() + text.size() / 16 + 2);
-    forEachHostLine(text, [&](QByteArrayView line) {
-        out.append(rewrittenLine(line, lines));
+    const char* copied = text.data(); // every byte before it has its place in `out`
+    forEachHostLineAndEnd(text, [&](QByteArrayView line, QByteArrayView end) {
+        const QByteArray* replaced = replacement(keys.keysInLine(line), lines);
+        if (!replaced && end.size() == lineEnd.size()) // the only end of two bytes is CR LF
+            return;
+        out.append(QByteArrayView(copied, line.data()));
+        out.append(replaced ? QByteArrayView(*replaced) : line);
         out.append(lineEnd);
+        copied = end.data() + end.size();
     });
+    out.append(QByteArrayView(copied, text.data() + text.size()));
     return std::move(out).take();
 }
 

@@ -60,3 +60,22 @@ KeySet keysInLine(QByteArrayView line) {
     }
     return found;
 }
+
+KeyScanner::KeyScanner(QByteArrayView text) : end_(text.data() + text.size()) {
+    for (std::size_t i = 0; i < next_.size(); ++i)
+        next_[i] = text.isEmpty() ? end_ : detail::nextByte(text.data(), end_, firstLetters[i]);
+}
+
+KeySet KeyScanner::keysInLine(QByteArrayView line) {
+    if (line.size() < 2)
+        return {};
+    const char* const begin = line.data();
+    const char* const last = begin + line.size() - 1; // a pair cannot start on the last byte
+    bool mayHoldKey = false;
+    for (std::size_t i = 0; i < next_.size(); ++i) {
+        if (next_[i] < begin)
+            next_[i] = detail::nextByte(begin, end_, firstLetters[i]);
+        mayHoldKey = mayHoldKey || next_[i] < last;
+    }
+    return mayHoldKey ? ::keysInLine(line) : KeySet();
+}
