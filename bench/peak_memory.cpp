@@ -14,18 +14,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The peak resident size of this process image, VmHWM. Not getrusage's ru_maxrss: Linux keeps
-// that one across execve, so a child would report its parent's peak.
-long peakKilobytes() {
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray key = "VmHWM:";
-    for (const QByteArray& line : status.readAll().split('\n')) {
+// A figure of /proc/self/status, in kB, or -1.
+long statusKilobytes(const QByteArray& status, QByteArrayView key) {
+    for (const QByteArray& line : status.split('\n')) {
         if (line.startsWith(key))
             return line.mid(key.size()).trimmed().split(' ').value(0).toLong();
     }
     return -1;
+}
+
+double median(std::vector<double> values) {
+    std::ranges::sort(values);
+    return values[values.size() / 2];
 }
 
 } // namespace
@@ -40,21 +40,17 @@ int runWindowProcess(int argc, char** argv) {
         window = shownStartedWindow(args[1], QDir(args[2]));
     if (!window)
         return 1;
-    std::printf("%ld\n", peakKilobytes());
+    // The peak resident size of this process image, VmHWM, not getrusage's ru_maxrss: Linux
+    // keeps that one across execve, so a child would report its parent's peak. RssAnon is the
+    // part that is the process's own, not pages of the libraries and fonts it maps.
+    QFile status(u"/proc/self/status"_s);
+    const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+    std::printf("%ld %ld\n", statusKilobytes(text, "VmHWM:"), statusKilobytes(text, "RssAnon:"));
     return 0;
 }
 
-namespace {
-
-double median(std::vector<double> values) {
-    std::ranges::sort(values);
-    return values[values.size() / 2];
-}
-
-} // namespace
-
 std::optional<ProcessFigures> measureWindowProcess(const QStringList& arguments, int runs) {
-    std::vector<double> peaks, times;
+    std::vector<double> peaks, privates, times;
     for (int i = 0; i < runs; ++i) {
         QProcess child;
         QElapsedTimer clock;
@@ -65,11 +61,13 @@ std::optional<ProcessFigures> measureWindowProcess(const QStringList& arguments,
             child.exitCode() != 0)
             return std::nullopt;
         times.push_back(double(clock.nsecsElapsed()) / 1e9);
-        bool ok = false;
-        const double kilobytes = child.readAllStandardOutput().trimmed().toDouble(&ok);
-        if (!ok || kilobytes <= 0)
+        const QList<QByteArray> kilobytes = child.readAllStandardOutput().trimmed().split(' ');
+        const double peak = kilobytes.value(0).toDouble();
+        const double own = kilobytes.value(1).toDouble();
+        if (peak <= 0 || own <= 0)
             return std::nullopt;
-        peaks.push_back(kilobytes * 1024 / 1e6);
+        peaks.push_back(peak * 1024 / 1e6);
+        privates.push_back(own * 1024 / 1e6);
     }
-    return ProcessFigures{median(peaks), median(times)};
+    return ProcessFigures{median(peaks), median(privates), median(times)};
 }

@@ -3,10 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <unistd.h>
+
+MedianCollector::MedianCollector()
+    : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
 
 void MedianCollector::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
+        failed_ = failed_ || run.error_occurred;
         const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
         const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
         if (run.error_occurred || !(single || median))

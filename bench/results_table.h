@@ -11,13 +11,19 @@
 // benchmark, in seconds, for the comparisons.
 class MedianCollector : public benchmark::ConsoleReporter {
   public:
+    // In colour on a terminal only.
+    MedianCollector();
+
     void ReportRuns(const std::vector<Run>& runs) override;
 
     // None when the benchmark did not run (filtered out, or failed).
     std::optional<double> seconds(const std::string& name) const;
+    // Whether a benchmark failed to do its work.
+    bool anyFailed() const { return failed_; }
 
   private:
     std::map<std::string, double> medians_;
+    bool failed_ = false;
 };
 
 // One line of the summary: a measure beside its reference, and the figure the goal is about.

@@ -70,6 +70,26 @@ Comparison peakMemory(const Figures& f) {
     return c;
 }
 
+// For information: what of the peak is the process's own memory, not pages of the libraries and
+// fonts it maps, which every program using them shares.
+Comparison privateMemory(const Figures& f) {
+    Comparison c{"of which private, after start-up",
+                 "not run",
+                 "bare window",
+                 "not run",
+                 "-",
+                 "-",
+                 std::nullopt};
+    if (f.startUpProcess)
+        c.value = format("%.1f MB", f.startUpProcess->privateMegabytes);
+    if (f.bareProcess)
+        c.referenceValue = format("%.1f MB", f.bareProcess->privateMegabytes);
+    if (f.startUpProcess && f.bareProcess)
+        c.figure = format("%+.1f MB",
+                          f.startUpProcess->privateMegabytes - f.bareProcess->privateMegabytes);
+    return c;
+}
+
 // For information: the whole process, from its start to the window shown.
 Comparison processStart(const Figures& f) {
     Comparison c{"start-up, whole process",
@@ -105,5 +125,6 @@ std::vector<Comparison> summarise(const Figures& f) {
         timeRatio(t, measure::loadBig, "load, " + lines(Workspace::bigLines), measure::loadHalf,
                   "load, " + lines(Workspace::halfLines), 2.2),
         peakMemory(f),
+        privateMemory(f),
     };
 }
