@@ -1,6 +1,6 @@
 // Measures the start-up, the transfer, the reader and the load of the program against what the
 // same work costs at least, and prints each ratio beside its goal. Run by scripts/bench; the
-// usual --benchmark_* options apply (for instance --benchmark_repetitions=9). Exits with 1 when
+// usual --benchmark_* options apply (for instance --benchmark_repetitions=15). Exits with 1 when
 // a measure could not be taken, not when a goal is missed.
 #include "benchmarks.h"
 #include "peak_memory.h"
@@ -20,7 +20,7 @@ namespace {
 // Repeated runs in a random order, so that a slow moment of a shared machine falls on every
 // measure alike; the median of the runs is compared. Options given on the command line win.
 std::vector<char*> withDefaults(int argc, char** argv) {
-    static char repetitions[] = "--benchmark_repetitions=5";
+    static char repetitions[] = "--benchmark_repetitions=9";
     static char interleave[] = "--benchmark_enable_random_interleaving=true";
     static char aggregates[] = "--benchmark_report_aggregates_only=true";
     std::vector<char*> args{argv[0], repetitions, interleave, aggregates};
