@@ -78,7 +78,7 @@ FileOutcome takeHostSnapshot(const QString& hostPath, const QString& workingCopy
 }
 
 ShownLines readHostText(QByteArray text, SettingsTarget& target) {
-    const ShownLines lines(text); // shares the bytes of `text`
+    ShownLines lines(text); // shares the bytes of `text`
     KeyScanner keys(text);
     for (qsizetype i = 0; i < lines.size(); ++i)
         applyKeys(lines.bytes(i), keys.keysInLine(lines.bytes(i)), target);
