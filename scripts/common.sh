@@ -6,7 +6,7 @@ build_dir="$top/build"
 
 # What building and testing need on Debian 12.
 build_packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
-  qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra"
+  libbenchmark-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra"
 
 # Installs those of the named Debian packages that are missing.
 ensure_packages() {

@@ -1,12 +1,27 @@
+#include "hostfile/host_lines.h"
 #include "hostfile/host_reader.h"
+#include "model/convention_catalogue.h"
+#include "random_host_text.h"
 #include "recording_target.h"
 #include "test_files.h"
 
 #include <QDir>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList texts(const ShownLines& lines) {
+    QStringList all;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        all.append(lines.text(i));
+    return all;
+}
+
+} // namespace
 
 class TestHostReader : public QObject {
     Q_OBJECT
@@ -17,6 +32,8 @@ class TestHostReader : public QObject {
     void snapshot();
     void snapshotOfMissingFileWritesNothing();
     void loadShowsEveryLine();
+    void shownLinesAreTheFileLines();
+    void textIsReadAsItsLines();
     void loadOfEmptyCopyFails();
     void laterLineWins();
 
@@ -106,21 +123,49 @@ void TestHostReader::snapshotOfMissingFileWritesNothing() {
 
 void TestHostReader::loadShowsEveryLine() {
     const QString copyPath = dir_.filePath(u"copy.vne"_s);
-    QVERIFY(putFile(copyPath, "[Jeu]\r\n\r\nNsTexas=0\r\nNom=\xe9t\xe9\r\n"));
+    QVERIFY(putFile(copyPath, "[Jeu]\r\n\r\nNsTexas=0\r\nNom=\xe9t\xe9\r\nPrix=5\x80\r\n"));
     RecordingTarget target;
-    QStringList shown{u"stale"_s};
+    ShownLines shown(QByteArray("stale\r\n"));
     QVERIFY(!loadWorkingCopy(copyPath, target, shown));
-    QCOMPARE(shown, QStringList({u"[Jeu]"_s, QString(), u"NsTexas=0"_s, u"Nom=été"_s}));
+    QCOMPARE(texts(shown),
+             QStringList({u"[Jeu]"_s, QString(), u"NsTexas=0"_s, u"Nom=été"_s, u"Prix=5€"_s}));
     QCOMPARE(target.events, QStringList{u"NS General 0 = 0"_s});
+}
+
+// Every line as the line rule cuts it, whatever its end, and decoded alone.
+void TestHostReader::shownLinesAreTheFileLines() {
+    const QByteArray text = fileBytes(QStringLiteral(TEST_DATA_DIR "/mixed-ends.ini"));
+    QVERIFY(!text.isEmpty());
+    QList<QByteArray> lines;
+    forEachHostLine(text, [&lines](QByteArrayView line) { lines.append(line.toByteArray()); });
+    const ShownLines shown(text);
+    QStringDecoder decode(catalogue::fileCodePage);
+    QCOMPARE(shown.size(), lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QCOMPARE(shown.bytes(i).toByteArray(), lines[i]);
+        QCOMPARE(shown.text(i), QString(decode(lines[i])));
+    }
+}
+
+// The whole-text pass gives the values that the lines give one at a time, in the same order.
+void TestHostReader::textIsReadAsItsLines() {
+    QRandomGenerator random(20240602);
+    for (int i = 0; i < 5000; ++i) {
+        const QByteArray text = randomHostText(random, 20);
+        RecordingTarget whole, byLine;
+        const ShownLines shown = readHostText(text, whole);
+        forEachHostLine(text, [&byLine](QByteArrayView line) { applyHostLine(line, byLine); });
+        QCOMPARE(whole.events, byLine.events);
+    }
 }
 
 void TestHostReader::loadOfEmptyCopyFails() {
     const QString copyPath = dir_.filePath(u"empty.vne"_s);
     QVERIFY(putFile(copyPath, {}));
     RecordingTarget target;
-    QStringList shown{u"stale"_s};
+    ShownLines shown(QByteArray("stale\r\n"));
     QVERIFY(loadWorkingCopy(copyPath, target, shown));
-    QVERIFY(shown.isEmpty());
+    QCOMPARE(shown.size(), 0);
     QVERIFY(target.events.isEmpty());
     QVERIFY(loadWorkingCopy(dir_.filePath(u"absent.vne"_s), target, shown));
 }
@@ -130,7 +175,7 @@ void TestHostReader::laterLineWins() {
     QVERIFY(putFile(copyPath, "NsTexas=0\r\nEO1Sa=12\r\nNsTexas=1\r\nEO1Sa=99\r\n"));
     RecordingTarget target;
     target.ns.conventions[1] = 1; // a key on no line keeps its value
-    QStringList shown;
+    ShownLines shown;
     QVERIFY(!loadWorkingCopy(copyPath, target, shown));
     QCOMPARE(target.ns.conventions[0], 1);
     QCOMPARE(target.ns.conventions[1], 1);

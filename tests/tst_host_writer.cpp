@@ -1,6 +1,7 @@
 #include "hostfile/host_lines.h"
 #include "hostfile/host_writer.h"
 #include "model/convention_catalogue.h"
+#include "random_host_text.h"
 #include "test_files.h"
 
 #include <QFileInfo>
@@ -60,6 +61,13 @@ QByteArray referenceRewrite(QByteArray line, const Sides& s) {
     return line;
 }
 
+QByteArray linesRewritten(const QByteArray& text, const Sides& s) {
+    QByteArray expected;
+    forEachHostLine(
+        text, [&](QByteArrayView line) { expected += rewriteHostLine(line, s.ns, s.eo) + "\r\n"; });
+    return expected;
+}
+
 } // namespace
 
 class TestHostWriter : public QObject {
@@ -68,6 +76,9 @@ class TestHostWriter : public QObject {
     void rewrite_data();
     void rewrite();
     void agreesWithPlainSearch();
+    void textIsItsLinesRewritten_data();
+    void textIsItsLinesRewritten();
+    void randomTextsAreTheirLinesRewritten();
     void transferKeepsOtherBytes();
     void secondTransferChangesNothing();
     void transferFailures();
@@ -128,6 +139,35 @@ void TestHostWriter::agreesWithPlainSearch() {
             s.ns.ntRangeVulnerable.clear();
         const QByteArray got = rewriteHostLine(line, s.ns, s.eo);
         QCOMPARE(got, referenceRewrite(line, s));
+    }
+}
+
+void TestHostWriter::textIsItsLinesRewritten_data() {
+    QTest::addColumn<QByteArray>("text");
+    QByteArray shortKeys; // every line grows by half once rewritten
+    for (int i = 0; i < 5000; ++i)
+        shortKeys += i % 2 ? "NsMic\n" : "EoS4f\r";
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("mixed ends") << fileBytes(QStringLiteral(TEST_DATA_DIR "/mixed-ends.ini"));
+    QTest::newRow("lines that grow") << shortKeys;
+    QTest::newRow("no line end") << QByteArray("x EO2SA y");
+}
+
+// The whole text is its lines, each rewritten alone and ended by CR LF.
+void TestHostWriter::textIsItsLinesRewritten() {
+    QFETCH(QByteArray, text);
+    const Sides s = sampleSides();
+    QCOMPARE(rewriteHostText(text, s.ns, s.eo), linesRewritten(text, s));
+}
+
+void TestHostWriter::randomTextsAreTheirLinesRewritten() {
+    QRandomGenerator random(20240601);
+    Sides s = sampleSides();
+    for (int i = 0; i < 5000; ++i) {
+        if (i % 2)
+            s.ns.ntRangeVulnerable.clear();
+        const QByteArray text = randomHostText(random, 20);
+        QCOMPARE(rewriteHostText(text, s.ns, s.eo), linesRewritten(text, s));
     }
 }
 

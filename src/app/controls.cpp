@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSvgRenderer>
 
 using namespace Qt::StringLiterals;
 
@@ -45,16 +46,25 @@ QComboBox* createRangeBox(QWidget* parent) {
     return combo;
 }
 
-// A button that shows only its picture, with its name as tool tip and for screen readers.
+// A button that shows only its picture, with its name as tool tip and for screen readers. The
+// picture's own size gives its shape; asking the icon would render it large just to measure it.
 QPushButton* createPictureButton(const ControlRow& row, QWidget* parent) {
     auto* button = new QPushButton(parent);
-    const QIcon icon(picturePath(row.picture));
-    button->setIcon(icon);
+    const QString path = picturePath(row.picture);
+    button->setIcon(QIcon(path));
     const QSize room = row.pixels().size() - QSize(8, 8);
-    button->setIconSize(icon.actualSize(QSize(512, 512)).scaled(room, Qt::KeepAspectRatio));
+    button->setIconSize(QSvgRenderer(path).defaultSize().scaled(room, Qt::KeepAspectRatio));
     button->setToolTip(row.text);
     button->setAccessibleName(row.text);
     return button;
+}
+
+// A list box shows one line of text per item, all of the same height: the view then lays out
+// a list of any length without measuring each item.
+QListView* createListBox(QWidget* parent) {
+    auto* list = new QListView(parent);
+    list->setUniformItemSizes(true);
+    return list;
 }
 
 QWidget* createWidget(const ControlRow& row, const QDir& folder, QWidget* parent) {
@@ -68,7 +78,7 @@ QWidget* createWidget(const ControlRow& row, const QDir& folder, QWidget* parent
     case ControlKind::ComboBox:
         return createRangeBox(parent);
     case ControlKind::ListBox:
-        return new QListView(parent);
+        return createListBox(parent);
     case ControlKind::TextBox:
         return new QLineEdit(row.text, parent);
     case ControlKind::FileListBox:

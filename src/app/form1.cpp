@@ -6,6 +6,7 @@
 #include "hostfile/host_reader.h"
 #include "hostfile/host_writer.h"
 #include "model/convention_catalogue.h"
+#include "shown_lines_model.h"
 #include "systemfile/system_file_format.h"
 #include "tri_state_check_box.h"
 
@@ -17,7 +18,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStringListModel>
 
 #include <algorithm>
 
@@ -50,7 +50,7 @@ void Form1::buildControls() {
     text1_ = control<QLineEdit>(u"Text1"_s);
     file2_ = control<FileListBox>(u"File2"_s);
     list1_ = control<QListView>(u"List1"_s);
-    list1Lines_ = new QStringListModel(this);
+    list1Lines_ = new ShownLinesModel(this);
     list1_->setModel(list1Lines_);
 }
 
@@ -118,9 +118,9 @@ FileOutcome Form1::startUp() {
 }
 
 FileOutcome Form1::reload() {
-    QStringList lines;
+    ShownLines lines;
     FileOutcome failed = ::loadWorkingCopy(workingCopyPath(folder_), *this, lines);
-    list1Lines_->setStringList(lines);
+    list1Lines_->setLines(std::move(lines));
     return failed;
 }
 

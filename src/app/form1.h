@@ -16,8 +16,8 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 class QRadioButton;
-class QStringListModel;
 class FileListBox;
+class ShownLinesModel;
 class TriStateCheckBox;
 
 // The program's one window. Its controls are the only store of both sides' settings; the
@@ -82,5 +82,5 @@ class Form1 : public QWidget, private SettingsTarget {
     QLineEdit* text1_ = nullptr;
     FileListBox* file2_ = nullptr;
     QListView* list1_ = nullptr;
-    QStringListModel* list1Lines_ = nullptr;
+    ShownLinesModel* list1Lines_ = nullptr;
 };

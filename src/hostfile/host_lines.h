@@ -3,25 +3,50 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <algorithm>
+#include <cstring>
+
 // Line rules shared by the host settings file and its working copy: a line ends at CR LF, at a
 // lone CR or at a lone LF, and the last line needs no line end. Every written line ends with
 // CR LF. Lines are bytes: whatever they hold besides the keys passes through untouched.
 
 inline constexpr QByteArrayView lineEnd = "\r\n";
 
-// Calls f(QByteArrayView line) for every line of `text`; an empty text has no line.
-template <typename F> void forEachHostLine(QByteArrayView text, F&& f) {
+namespace detail {
+// Where `byte` next stands in [from, end), or `end`; memchr looks at many bytes at a time.
+inline const char* nextByte(const char* from, const char* end, char byte) {
+    const void* found = std::memchr(from, byte, std::size_t(end - from));
+    return found ? static_cast<const char*>(found) : end;
+}
+} // namespace detail
+
+// Calls f(QByteArrayView line, QByteArrayView end) for every line of `text`, with the bytes that
+// end it: CR LF, CR, LF, or none for a last line without end. An empty text has no line.
+template <typename F> void forEachHostLineAndEnd(QByteArrayView text, F&& f) {
+    if (text.isEmpty())
+        return;
     const char* p = text.data();
     const char* const end = p + text.size();
+    // The next CR and the next LF, each looked for again only once the lines have passed it.
+    const char* cr = detail::nextByte(p, end, '\r');
+    const char* lf = detail::nextByte(p, end, '\n');
     while (p < end) {
-        const char* q = p;
-        while (q < end && *q != '\r' && *q != '\n')
-            ++q;
-        f(QByteArrayView(p, q - p));
-        if (q < end && *q == '\r' && q + 1 < end && q[1] == '\n')
-            ++q;
-        p = q + 1;
+        if (cr < p)
+            cr = detail::nextByte(p, end, '\r');
+        if (lf < p)
+            lf = detail::nextByte(p, end, '\n');
+        const char* const q = std::min(cr, lf);
+        const qsizetype endSize = q == end ? 0 : q == cr && q + 1 == lf && lf != end ? 2 : 1;
+        f(QByteArrayView(p, q - p), QByteArrayView(q, endSize));
+        p = q + endSize;
+        if (endSize == 0)
+            return;
     }
+}
+
+// Calls f(QByteArrayView line) for every line of `text`.
+template <typename F> void forEachHostLine(QByteArrayView text, F&& f) {
+    forEachHostLineAndEnd(text, [&f](QByteArrayView line, QByteArrayView) { f(line); });
 }
 
 // The text again, each line ended by CR LF.

@@ -4,8 +4,6 @@
 #include "key_scan.h"
 #include "model/convention_catalogue.h"
 
-#include <QStringDecoder>
-
 namespace {
 
 using catalogue::HostKey;
@@ -50,10 +48,7 @@ void applyKey(QByteArrayView line, const HostKey& k, SettingsTarget& target) {
     }
 }
 
-} // namespace
-
-void applyHostLine(QByteArrayView line, SettingsTarget& target) {
-    const KeySet present = keysInLine(line);
+void applyKeys(QByteArrayView line, const KeySet& present, SettingsTarget& target) {
     if (present.none())
         return;
     const auto& keys = catalogue::hostKeys();
@@ -61,6 +56,12 @@ void applyHostLine(QByteArrayView line, SettingsTarget& target) {
         if (present.test(i))
             applyKey(line, keys[i], target);
     }
+}
+
+} // namespace
+
+void applyHostLine(QByteArrayView line, SettingsTarget& target) {
+    applyKeys(line, keysInLine(line), target);
 }
 
 FileOutcome takeHostSnapshot(const QString& hostPath, const QString& workingCopyPath) {
@@ -76,16 +77,20 @@ FileOutcome takeHostSnapshot(const QString& hostPath, const QString& workingCopy
     return std::nullopt;
 }
 
+ShownLines readHostText(QByteArray text, SettingsTarget& target) {
+    ShownLines lines(text); // shares the bytes of `text`
+    KeyScanner keys(text);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        applyKeys(lines.bytes(i), keys.keysInLine(lines.bytes(i)), target);
+    return lines;
+}
+
 FileOutcome loadWorkingCopy(const QString& workingCopyPath, SettingsTarget& target,
-                            QStringList& shownLines) {
-    shownLines.clear();
+                            ShownLines& shownLines) {
+    shownLines = {};
     auto copy = readNonEmptyFile(workingCopyPath);
     if (auto* failure = std::get_if<FileFailure>(&copy))
         return *failure;
-    QStringDecoder decode(catalogue::fileCodePage);
-    forEachHostLine(std::get<QByteArray>(copy), [&](QByteArrayView line) {
-        shownLines.append(decode(line));
-        applyHostLine(line, target);
-    });
+    shownLines = readHostText(std::move(std::get<QByteArray>(copy)), target);
     return std::nullopt;
 }

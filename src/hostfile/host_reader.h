@@ -2,9 +2,9 @@
 
 #include "file_io.h"
 #include "model/side_settings.h"
+#include "shown_lines.h"
 
 #include <QByteArrayView>
-#include <QStringList>
 
 // Sets, through `target`, every setting whose key occurs in `line`, testing the 40 keys in
 // catalogue order. A line equal to the group's literal gives one value, any other line holding
@@ -15,7 +15,10 @@ void applyHostLine(QByteArrayView line, SettingsTarget& target);
 // file leaves an empty working copy and is a failure.
 FileOutcome takeHostSnapshot(const QString& hostPath, const QString& workingCopyPath);
 
-// Reads the working copy: every line, decoded for display, goes to `shownLines`, and is applied
-// to `target`. A missing or empty working copy is a failure and changes nothing.
+// Applies every line of `text` to `target`, in file order, and gives the lines to show.
+ShownLines readHostText(QByteArray text, SettingsTarget& target);
+
+// Reads the working copy: every line goes to `shownLines` and is applied to `target`. A missing
+// or empty working copy is a failure, leaves `shownLines` empty and changes nothing else.
 FileOutcome loadWorkingCopy(const QString& workingCopyPath, SettingsTarget& target,
-                            QStringList& shownLines);
+                            ShownLines& shownLines);

@@ -4,6 +4,9 @@
 #include "key_scan.h"
 #include "model/convention_catalogue.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -32,21 +35,77 @@ std::optional<QByteArray> lineForKey(const HostKey& k, const SideSettings& setti
     return std::nullopt;
 }
 
-} // namespace
+// The line written for each key, in catalogue order, from the window's values.
+using KeyLines = std::array<std::optional<QByteArray>, 40>;
+
+KeyLines keyLines(const SideSettings& ns, const SideSettings& eo) {
+    KeyLines lines;
+    const auto& keys = catalogue::hostKeys();
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        lines[i] = lineForKey(keys[i], keys[i].side == Side::NS ? ns : eo);
+    return lines;
+}
+
+// Bytes appended to a buffer whose size runs ahead of what is written: each piece costs one
+// memcpy, and the buffer grows by doubling when a text holds many lines longer once rewritten.
+class Output {
+  public:
+    explicit Output(qsizetype expected) { bytes_.resize(expected); }
+    void append(QByteArrayView piece) {
+        if (piece.isEmpty())
+            return;
+        if (used_ + piece.size() > bytes_.size())
+            bytes_.resize(std::max(2 * bytes_.size(), used_ + piece.size()));
+        std::memcpy(bytes_.data() + used_, piece.data(), std::size_t(piece.size()));
+        used_ += piece.size();
+    }
+    QByteArray take() && {
+        bytes_.truncate(used_);
+        return std::move(bytes_);
+    }
+
+  private:
+    QByteArray bytes_;
+    qsizetype used_ = 0;
+};
 
 // No key occurs inside another key nor inside a line written for a key, so once a key has
-// replaced the line no later key can match it: the first replacing key decides.
-QByteArray rewriteHostLine(QByteArrayView line, const SideSettings& ns, const SideSettings& eo) {
-    const KeySet present = keysInLine(line);
-    const auto& keys = catalogue::hostKeys();
-    for (std::size_t i = 0; present.any() && i < keys.size(); ++i) {
-        if (!present.test(i))
-            continue;
-        const HostKey& k = keys[i];
-        if (auto replaced = lineForKey(k, k.side == Side::NS ? ns : eo))
-            return *replaced;
+// replaced the line no later key can match it: the first replacing key decides. None when the
+// line stays as it is.
+const QByteArray* replacement(const KeySet& present, const KeyLines& lines) {
+    for (std::size_t i = 0; present.any() && i < lines.size(); ++i) {
+        if (present.test(i) && lines[i])
+            return &*lines[i];
     }
-    return line.toByteArray();
+    return nullptr;
+}
+
+} // namespace
+
+QByteArray rewriteHostLine(QByteArrayView line, const SideSettings& ns, const SideSettings& eo) {
+    const KeyLines lines = keyLines(ns, eo);
+    const QByteArray* replaced = replacement(keysInLine(line), lines);
+    return replaced ? *replaced : line.toByteArray();
+}
+
+// Lines that stay as they are and already end with CR LF are copied together, in one piece, up
+// to the next line that changes: no allocation and no copy per line.
+QByteArray rewriteHostText(QByteArrayView text, const SideSettings& ns, const SideSettings& eo) {
+    const KeyLines lines = keyLines(ns, eo);
+    KeyScanner keys(text);
+    Output out(text.size() + text.size() / 16 + 2);
+    const char* copied = text.data(); // every byte before it has its place in `out`
+    forEachHostLineAndEnd(text, [&](QByteArrayView line, QByteArrayView end) {
+        const QByteArray* replaced = replacement(keys.keysInLine(line), lines);
+        if (!replaced && end.size() == lineEnd.size()) // the only end of two bytes is CR LF
+            return;
+        out.append(QByteArrayView(copied, line.data()));
+        out.append(replaced ? QByteArrayView(*replaced) : line);
+        out.append(lineEnd);
+        copied = end.data() + end.size();
+    });
+    out.append(QByteArrayView(copied, text.data() + text.size()));
+    return std::move(out).take();
 }
 
 FileOutcome transferToHost(const QString& hostPath, const QString& workingCopyPath,
@@ -54,13 +113,7 @@ FileOutcome transferToHost(const QString& hostPath, const QString& workingCopyPa
     auto host = readNonEmptyFile(hostPath);
     if (auto* failure = std::get_if<FileFailure>(&host))
         return *failure;
-    const QByteArray& text = std::get<QByteArray>(host);
-    QByteArray rewritten;
-    rewritten.reserve(text.size() + text.size() / 16 + 2);
-    forEachHostLine(text, [&](QByteArrayView line) {
-        rewritten.append(rewriteHostLine(line, ns, eo));
-        rewritten.append(lineEnd);
-    });
+    const QByteArray rewritten = rewriteHostText(std::get<QByteArray>(host), ns, eo);
     if (FileOutcome failed = writeWholeFile(workingCopyPath, rewritten))
         return failed;
     return writeWholeFile(hostPath, rewritten, WriteMode::InPlaceFallback);

@@ -11,6 +11,9 @@
 // only 1NT keys whose range box holds none of the seven ranges.
 QByteArray rewriteHostLine(QByteArrayView line, const SideSettings& ns, const SideSettings& eo);
 
+// The whole text, each line rewritten by rewriteHostLine and ended by CR LF.
+QByteArray rewriteHostText(QByteArrayView text, const SideSettings& ns, const SideSettings& eo);
+
 // Writes both sides into the host settings file: the host file is read afresh, its rewritten
 // lines become the working copy, then the host file. Each file is replaced only once its new
 // text is complete; a missing, unreadable or empty host file changes neither file.

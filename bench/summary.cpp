@@ -1,0 +1,130 @@
+#include "summary.h"
+
+#include "benchmarks.h"
+
+#include <QString>
+
+namespace {
+
+std::string format(const char* pattern, double value) {
+    return QString::asprintf(pattern, value).toStdString();
+}
+
+std::string lines(int count) {
+    return QString::number(count).toStdString() + " lines";
+}
+
+std::string megabytes(qsizetype bytes) {
+    return format("%.1f MB", double(bytes) / 1e6);
+}
+
+// A measure whose time is compared with its reference's: the ratio of the two times.
+Comparison timeRatio(const MedianCollector& times, const char* name, std::string label,
+                     const char* referenceName, std::string referenceLabel,
+                     std::optional<double> goal) {
+    const auto value = times.seconds(name);
+    const auto reference = times.seconds(referenceName);
+    Comparison c{std::move(label), "not run", std::move(referenceLabel),
+                 "not run",        "-",       goal ? format("<= %.1f", *goal) : "-",
+                 std::nullopt};
+    if (value)
+        c.value = format("%.2f ms", *value * 1e3);
+    if (reference)
+        c.referenceValue = format("%.2f ms", *reference * 1e3);
+    if (value && reference) {
+        c.figure = format("%.2f", *value / *reference);
+        if (goal)
+            c.met = *value / *reference <= *goal;
+    }
+    return c;
+}
+
+// A pass over the big text in memory, in MB/s, beside the memchr scan: how many times slower.
+Comparison throughput(const MedianCollector& times, const char* name, std::string label,
+                      qsizetype bytes) {
+    const auto value = times.seconds(name);
+    const auto reference = times.seconds(measure::memchrScan);
+    Comparison c{std::move(label), "not run", "memchr scan", "not run", "-", "-", std::nullopt};
+    if (value)
+        c.value = format("%.0f MB/s", double(bytes) / 1e6 / *value);
+    if (reference)
+        c.referenceValue = format("%.0f MB/s", double(bytes) / 1e6 / *reference);
+    if (value && reference)
+        c.figure = format("%.1f", *value / *reference);
+    return c;
+}
+
+Comparison peakMemory(const Figures& f) {
+    constexpr double goal = 5;
+    Comparison c{"peak memory, start-up",     "not run",   "bare window", "not run", "-",
+                 format("<= +%.0f MB", goal), std::nullopt};
+    if (f.startUpProcess)
+        c.value = format("%.1f MB", f.startUpProcess->peakMegabytes);
+    if (f.bareProcess)
+        c.referenceValue = format("%.1f MB", f.bareProcess->peakMegabytes);
+    if (f.startUpProcess && f.bareProcess) {
+        const double more = f.startUpProcess->peakMegabytes - f.bareProcess->peakMegabytes;
+        c.figure = format("%+.1f MB", more);
+        c.met = more <= goal;
+    }
+    return c;
+}
+
+// For information: what of the peak is the process's own memory, not pages of the libraries and
+// fonts it maps, which every program using them shares.
+Comparison privateMemory(const Figures& f) {
+    Comparison c{"of which private, after start-up",
+                 "not run",
+                 "bare window",
+                 "not run",
+                 "-",
+                 "-",
+                 std::nullopt};
+    if (f.startUpProcess)
+        c.value = format("%.1f MB", f.startUpProcess->privateMegabytes);
+    if (f.bareProcess)
+        c.referenceValue = format("%.1f MB", f.bareProcess->privateMegabytes);
+    if (f.startUpProcess && f.bareProcess)
+        c.figure = format("%+.1f MB",
+                          f.startUpProcess->privateMegabytes - f.bareProcess->privateMegabytes);
+    return c;
+}
+
+// For information: the whole process, from its start to the window shown.
+Comparison processStart(const Figures& f) {
+    Comparison c{"start-up, whole process",
+                 "not run",
+                 "bare window process",
+                 "not run",
+                 "-",
+                 "-",
+                 std::nullopt};
+    if (f.startUpProcess)
+        c.value = format("%.1f ms", f.startUpProcess->seconds * 1e3);
+    if (f.bareProcess)
+        c.referenceValue = format("%.1f ms", f.bareProcess->seconds * 1e3);
+    if (f.startUpProcess && f.bareProcess)
+        c.figure = format("%.2f", f.startUpProcess->seconds / f.bareProcess->seconds);
+    return c;
+}
+
+} // namespace
+
+std::vector<Comparison> summarise(const Figures& f) {
+    const auto& t = f.times;
+    const qsizetype bytes = f.workspace.bigText().size();
+    const std::string big = lines(Workspace::bigLines) + ", " + megabytes(bytes);
+    return {
+        timeRatio(t, measure::startUp, "start-up, 300 lines", measure::bareWindow, "bare window",
+                  1.3),
+        processStart(f),
+        timeRatio(t, measure::transfer, "transfer, " + big, measure::transferFloor,
+                  "read + 2 QSaveFile writes", 1.5),
+        throughput(t, measure::rewrite, "rewriteHostText, " + big, bytes),
+        throughput(t, measure::reader, "readHostText, " + big, bytes),
+        timeRatio(t, measure::loadBig, "load, " + lines(Workspace::bigLines), measure::loadHalf,
+                  "load, " + lines(Workspace::halfLines), 2.2),
+        peakMemory(f),
+        privateMemory(f),
+    };
+}

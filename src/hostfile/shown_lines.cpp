@@ -1,0 +1,23 @@
+#include "shown_lines.h"
+
+#include "host_lines.h"
+#include "model/convention_catalogue.h"
+
+#include <QStringDecoder>
+
+ShownLines::ShownLines(QByteArray text) : text_(std::move(text)) {
+    const char* const begin = text_.constData();
+    forEachHostLine(text_, [&](QByteArrayView line) {
+        spans_.append({line.data() - begin, line.size()});
+    });
+}
+
+QByteArrayView ShownLines::bytes(qsizetype i) const {
+    const Span& span = spans_.at(i);
+    return QByteArrayView(text_).sliced(span.start, span.length);
+}
+
+QString ShownLines::text(qsizetype i) const {
+    QStringDecoder decode(catalogue::fileCodePage);
+    return decode(bytes(i));
+}
