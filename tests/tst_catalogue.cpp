@@ -10,28 +10,11 @@ using namespace Qt::StringLiterals;
 class TestCatalogue : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void keysFollowTheTestOrder();
     void noKeyHoldsAnother();
     void noWrittenLineHoldsAnotherKey();
     void rangeBounds_data();
     void rangeBounds();
 };
-
-void TestCatalogue::keysFollowTheTestOrder() {
-    QList<QByteArray> keys;
-    for (const auto& k : hostKeys())
-        keys.append(k.key.toByteArray());
-    QCOMPARE(keys.size(), 40);
-    QCOMPARE(QSet<QByteArray>(keys.begin(), keys.end()).size(), 40);
-    QCOMPARE(keys.first(), "NsTexas");
-    QCOMPARE(keys[11], "NsMmin");
-    QCOMPARE(keys[12], "EOTexas");
-    QCOMPARE(keys[23], "EoMmin");
-    const QList<QByteArray> middle{"NsOuvfaib", "EOOuvfaib",  "Ns1Sa=",     "EO1Sa=", "Ns1SaNV=",
-                                   "EO1SaNV=",  "NsSplinter", "EOSplinter", "NsTrus"};
-    QCOMPARE(keys.mid(24, middle.size()), middle);
-    QCOMPARE(keys.last(), "EoS4f");
-}
 
 // The writer stops at the first key that replaces a line; that is only sound because no key
 // stands inside another key...

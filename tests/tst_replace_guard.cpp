@@ -11,7 +11,6 @@ class TestReplaceGuard : public QObject {
   private Q_SLOTS:
     void check_data();
     void check();
-    void boxes();
 };
 
 void TestReplaceGuard::check_data() {
@@ -37,14 +36,6 @@ void TestReplaceGuard::check() {
     QFETCH(GuardState, after);
     const QStringList listed{u"Acol.vns"_s, u"Sayc.VNS"_s};
     QCOMPARE(checkReplace(name, listed, boxOf(before).value), after);
-}
-
-void TestReplaceGuard::boxes() {
-    for (GuardState s : {GuardState::Disarmed, GuardState::Unconfirmed, GuardState::Confirmed}) {
-        QCOMPARE(stateOfValue(boxOf(s).value), s);
-        QCOMPARE(boxOf(s).enabled, s != GuardState::Disarmed);
-    }
-    QCOMPARE(boxOf(GuardState::Disarmed).value, 2);
 }
 
 QTEST_APPLESS_MAIN(TestReplaceGuard)

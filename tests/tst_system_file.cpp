@@ -31,10 +31,8 @@ class TestSystemFile : public QObject {
     void roundTripIntoEitherSide();
     void fields_data();
     void fields();
-    void checkField_data();
-    void checkField();
-    void optionField_data();
-    void optionField();
+    void fieldValues_data();
+    void fieldValues();
     void openStopsAtBadField_data();
     void openStopsAtBadField();
     void failedSaveKeepsFormerFile();
@@ -106,45 +104,46 @@ void TestSystemFile::fields() {
     QCOMPARE(got, fields);
 }
 
-void TestSystemFile::checkField_data() {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("value"); // -1: a failure
-    QTest::newRow("0") << QByteArray("0") << 0;
-    QTest::newRow("2 grayed") << QByteArray("2") << 2;
-    QTest::newRow("3") << QByteArray("3") << -1;
-    QTest::newRow("-1") << QByteArray("-1") << -1;
-    QTest::newRow("+1") << QByteArray("+1") << 1;
-    QTest::newRow("digit then letter") << QByteArray("1a") << 1;
-    QTest::newRow("letters") << QByteArray("abc") << 0;
-    QTest::newRow("empty") << QByteArray() << 0;
-    QTest::newRow("Boolean") << QByteArray("#TRUE#") << 0;
-    QTest::newRow("leading zeros") << QByteArray("0000000000000000000001") << 1;
-    QTest::newRow("huge") << QByteArray("99999999999999999999999") << -1;
-}
-
-void TestSystemFile::checkField() {
-    QFETCH(QByteArray, text);
-    QFETCH(int, value);
-    QCOMPARE(checkFieldValue({text, false}).value_or(-1), value);
-}
-
-void TestSystemFile::optionField_data() {
+// A field read as a check value (-1: a failure) and as the opening option.
+void TestSystemFile::fieldValues_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<bool>("quoted");
-    QTest::addColumn<bool>("value");
-    QTest::newRow("#TRUE#") << QByteArray("#TRUE#") << false << true;
-    QTest::newRow("Vrai") << QByteArray("Vrai") << false << true;
-    QTest::newRow("quoted Vrai") << QByteArray("Vrai") << true << true;
-    QTest::newRow("#FALSE#") << QByteArray("#FALSE#") << false << false;
-    QTest::newRow("vrai") << QByteArray("vrai") << false << false;
-    QTest::newRow("empty") << QByteArray() << false << false;
+    QTest::addColumn<int>("check");
+    QTest::addColumn<bool>("option");
+    const struct {
+        const char* text;
+        bool quoted;
+        int check;
+        bool option;
+    } rows[] = {{"0", false, 0, false},
+                {"2", false, 2, false},
+                {"3", false, -1, false},
+                {"-1", false, -1, false},
+                {"+1", false, 1, false},
+                {"1a", false, 1, false},
+                {"abc", false, 0, false},
+                {"", false, 0, false},
+                {"#TRUE#", false, 0, true},
+                {"#TRUE#", true, 0, false},
+                {"Vrai", false, 0, true},
+                {"Vrai", true, 0, true},
+                {"vrai", false, 0, false},
+                {"#FALSE#", false, 0, false},
+                {"00000000000000000001", false, 1, false},
+                {"99999999999999999999", false, -1, false}};
+    for (const auto& r : rows) {
+        QTest::addRow("%s%s", r.quoted ? "quoted " : "", r.text)
+            << QByteArray(r.text) << r.quoted << r.check << r.option;
+    }
 }
 
-void TestSystemFile::optionField() {
+void TestSystemFile::fieldValues() {
     QFETCH(QByteArray, text);
     QFETCH(bool, quoted);
-    QFETCH(bool, value);
-    QCOMPARE(optionFieldValue({text, quoted}), value);
+    QFETCH(int, check);
+    QFETCH(bool, option);
+    QCOMPARE(checkFieldValue({text, quoted}).value_or(-1), check);
+    QCOMPARE(optionFieldValue({text, quoted}), option);
 }
 
 void TestSystemFile::openStopsAtBadField_data() {
