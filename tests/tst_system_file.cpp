@@ -35,7 +35,6 @@ class TestSystemFile : public QObject {
     void fieldValues();
     void openStopsAtBadField_data();
     void openStopsAtBadField();
-    void failedSaveKeepsFormerFile();
 };
 
 void TestSystemFile::exactBytes() {
@@ -163,20 +162,6 @@ void TestSystemFile::openStopsAtBadField() {
     RecordingTarget target;
     QVERIFY(!decodeSystemFile(data, Side::EO, target));
     QCOMPARE(target.events.size(), applied);
-}
-
-void TestSystemFile::failedSaveKeepsFormerFile() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"Acol.vns"_s);
-    QVERIFY(putFile(path, "former"));
-    FileOutcome failed;
-    {
-        FileSizeLimit limit(40);
-        failed = writeSystemFile(path, onlyTexas(OpeningChoice::Option0));
-    }
-    QVERIFY(failed);
-    QCOMPARE(fileBytes(path), "former");
-    QVERIFY(writeSystemFile(dir.filePath(u"missing/Acol.vns"_s), {}));
 }
 
 QTEST_APPLESS_MAIN(TestSystemFile)
