@@ -78,6 +78,7 @@ void TestForm1::init() {
     QVERIFY(putFile(host_, hostText));
     QVERIFY(QDir(dir_->path()).mkdir(u"cwd"_s));
     QVERIFY(putFile(cwd(u"Acol.vns"_s), QByteArray("0\r\n").repeated(20)));
+    QVERIFY(putFile(cwd(u".cache.vns"_s), QByteArray("1\r\n").repeated(20)));
 }
 
 void TestForm1::start() {
@@ -109,7 +110,7 @@ void TestForm1::startUpLoadsBothSides() {
     QCOMPARE(form_->guardState(), GuardState::Disarmed);
     QVERIFY(!get<TriStateCheckBox>(u"Check5"_s)->isEnabled());
     QCOMPARE(get<QLineEdit>(u"Text1"_s)->text(), u"MonSystème"_s);
-    QCOMPARE(get<QListWidget>(u"File2"_s)->count(), 1);
+    QCOMPARE(get<QListWidget>(u"File2"_s)->count(), 2);
 }
 
 void TestForm1::layoutFollowsTheTable() {
@@ -213,11 +214,17 @@ void TestForm1::guardEvents_data() {
         QVERIFY(!t->form_->loadWorkingCopy());
     }) << C;
     QTest::newRow("transfer") << F([](TestForm1* t) { QVERIFY(!t->form_->transferToHost()); }) << C;
-    QTest::newRow("user picks a system file") << F([](TestForm1* t) {
+    QTest::newRow("user clicks a system file") << F([](TestForm1* t) {
         auto* list = t->get<QListWidget>(u"File2"_s);
-        const QRect r = list->visualItemRect(list->item(0));
+        const QRect r = list->visualItemRect(list->findItems(u"Acol.vns"_s, {}).first());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(t->get<QLineEdit>(u"Text1"_s)->text(), u"Acol"_s);
+    }) << D;
+    QTest::newRow("user selects a hidden system file with the keyboard") << F([](TestForm1* t) {
+        auto* list = t->get<QListWidget>(u"File2"_s);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Space); // selects the entry made current on focus
+        QCOMPARE(t->get<QLineEdit>(u"Text1"_s)->text(), u".cache"_s);
     }) << D;
 }
 
@@ -306,7 +313,7 @@ void TestForm1::saveAsksBeforeReplacing() {
     text1->setText(u"Nouveau"_s);
     QTest::mouseClick(saveNS, Qt::LeftButton);
     QVERIFY(QFile::exists(cwd(u"Nouveau.vns"_s)));
-    QCOMPARE(get<QListWidget>(u"File2"_s)->count(), 2);
+    QCOMPARE(get<QListWidget>(u"File2"_s)->count(), 3);
     text1->clear();
     form_->checkReplace();
     QTest::mouseClick(saveNS, Qt::LeftButton);

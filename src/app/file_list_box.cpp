@@ -2,14 +2,19 @@
 
 FileListBox::FileListBox(const QDir& folder, const QString& pattern, QWidget* parent)
     : QListWidget(parent), folder_(folder), pattern_(pattern) {
+    connect(this, &QListWidget::itemSelectionChanged, this, &FileListBox::announceSelection);
+    // A click on the name already selected changes no selection but is a pick all the same.
     connect(this, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { Q_EMIT picked(item->text()); });
     refresh();
 }
 
 void FileListBox::refresh() {
+    refreshing_ = true;
     clear();
-    addItems(folder_.entryList({pattern_}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    addItems(
+        folder_.entryList({pattern_}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase));
+    refreshing_ = false;
 }
 
 QStringList FileListBox::names() const {
@@ -20,10 +25,8 @@ QStringList FileListBox::names() const {
     return list;
 }
 
-// Moving the selection with the keyboard picks the name it lands on, as a click does.
-void FileListBox::keyPressEvent(QKeyEvent* event) {
-    const int before = currentRow();
-    QListWidget::keyPressEvent(event);
-    if (currentRow() != before && currentItem())
-        Q_EMIT picked(currentItem()->text());
+void FileListBox::announceSelection() {
+    const QList<QListWidgetItem*> selected = selectedItems();
+    if (!refreshing_ && !selected.isEmpty())
+        Q_EMIT picked(selected.first()->text());
 }

@@ -3,8 +3,9 @@
 #include <QDir>
 #include <QListWidget>
 
-// The names of the files of one folder that match a pattern, as the folder listed them when
-// last read. A name the user picks, with the mouse or the keyboard, is announced by picked().
+// The names of the files of one folder that match a pattern, hidden ones included, as the
+// folder listed them when last read. Every selection the user makes, with the mouse or the
+// keyboard, and every click on a name, is announced by picked(); re-reading the folder is not.
 class FileListBox : public QListWidget {
     Q_OBJECT
   public:
@@ -16,10 +17,10 @@ class FileListBox : public QListWidget {
   Q_SIGNALS:
     void picked(const QString& name);
 
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
+    void announceSelection();
+
     QDir folder_;
     QString pattern_;
+    bool refreshing_ = false;
 };
