@@ -32,30 +32,35 @@ std::variant<QByteArray, FileFailure> readNonEmptyFile(const QString& path) {
 
 namespace {
 
-FileOutcome writeOnce(const QString& path, const QByteArray& data, WriteMode mode) {
+struct WriteFailure {
+    FileFailure failure;
+    bool beforeWriting; // the file could not even be opened: nothing was written
+};
+
+std::optional<WriteFailure> writeOnce(const QString& path, const QByteArray& data, bool inPlace) {
     QSaveFile file(path);
-    file.setDirectWriteFallback(mode == WriteMode::InPlaceFallback);
-    auto failed = [&file, &path] {
-        FileFailure failure{path, FileFailure::Action::Write, file.errorString()};
+    file.setDirectWriteFallback(inPlace);
+    auto failed = [&file, &path](bool beforeWriting) {
+        WriteFailure failure{{path, FileFailure::Action::Write, file.errorString()}, beforeWriting};
         file.cancelWriting();
         return failure;
     };
     if (!file.open(QIODevice::WriteOnly))
-        return failed();
+        return failed(true);
     // QSaveFile::commit() does not see a short write nor a failed final flush: check both here.
     const char* p = data.constData();
     qint64 left = data.size();
     while (left > 0) {
         const qint64 written = file.write(p, left);
         if (written <= 0)
-            return failed();
+            return failed(false);
         p += written;
         left -= written;
     }
     if (!file.flush())
-        return failed();
+        return failed(false);
     if (!file.commit())
-        return FileFailure{path, FileFailure::Action::Write, file.errorString()};
+        return WriteFailure{{path, FileFailure::Action::Write, file.errorString()}, false};
     return std::nullopt;
 }
 
@@ -68,13 +73,18 @@ bool holds(const QString& path, const QByteArray& data) {
 } // namespace
 
 FileOutcome writeWholeFile(const QString& path, const QByteArray& data, WriteMode mode) {
-    if (mode == WriteMode::Atomic)
-        return writeOnce(path, data, mode);
-    // A write in place that fails leaves the file cut: put the former content back.
+    auto failed = writeOnce(path, data, false);
+    if (!failed)
+        return std::nullopt;
+    if (mode == WriteMode::Atomic || !failed->beforeWriting)
+        return failed->failure;
+    // The folder may refuse a new file beside this one: write in place, and put the former
+    // content back should that write fail part-way and leave the file cut.
     const auto former = readWholeFile(path);
-    FileOutcome failed = writeOnce(path, data, mode);
-    if (const auto* bytes = std::get_if<QByteArray>(&former);
-        failed && bytes && !holds(path, *bytes))
-        writeOnce(path, *bytes, mode);
-    return failed;
+    failed = writeOnce(path, data, true);
+    if (!failed)
+        return std::nullopt;
+    if (const auto* bytes = std::get_if<QByteArray>(&former); bytes && !holds(path, *bytes))
+        writeOnce(path, *bytes, true);
+    return failed->failure;
 }
