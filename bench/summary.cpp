@@ -54,57 +54,26 @@ Comparison throughput(const MedianCollector& times, const char* name, std::strin
     return c;
 }
 
-Comparison peakMemory(const Figures& f) {
-    constexpr double goal = 5;
-    Comparison c{"peak memory, start-up",     "not run",   "bare window", "not run", "-",
-                 format("<= +%.0f MB", goal), std::nullopt};
+// A figure of the start-up process beside the same figure of the bare window's process: their
+// difference, or their ratio when `asRatio`; `goal`, when given, bounds the difference.
+Comparison processFigure(const Figures& f, std::string label, std::string referenceLabel,
+                         double ProcessFigures::*field, const char* valueFormat, double scale,
+                         bool asRatio, std::optional<double> goal = std::nullopt) {
+    Comparison c{std::move(label), "not run", std::move(referenceLabel),
+                 "not run",        "-",       goal ? format("<= +%.0f MB", *goal) : "-",
+                 std::nullopt};
     if (f.startUpProcess)
-        c.value = format("%.1f MB", f.startUpProcess->peakMegabytes);
+        c.value = format(valueFormat, (*f.startUpProcess).*field * scale);
     if (f.bareProcess)
-        c.referenceValue = format("%.1f MB", f.bareProcess->peakMegabytes);
+        c.referenceValue = format(valueFormat, (*f.bareProcess).*field * scale);
     if (f.startUpProcess && f.bareProcess) {
-        const double more = f.startUpProcess->peakMegabytes - f.bareProcess->peakMegabytes;
-        c.figure = format("%+.1f MB", more);
-        c.met = more <= goal;
+        const double value = (*f.startUpProcess).*field;
+        const double reference = (*f.bareProcess).*field;
+        c.figure =
+            asRatio ? format("%.2f", value / reference) : format("%+.1f MB", value - reference);
+        if (goal)
+            c.met = value - reference <= *goal;
     }
-    return c;
-}
-
-// For information: what of the peak is the process's own memory, not pages of the libraries and
-// fonts it maps, which every program using them shares.
-Comparison privateMemory(const Figures& f) {
-    Comparison c{"of which private, after start-up",
-                 "not run",
-                 "bare window",
-                 "not run",
-                 "-",
-                 "-",
-                 std::nullopt};
-    if (f.startUpProcess)
-        c.value = format("%.1f MB", f.startUpProcess->privateMegabytes);
-    if (f.bareProcess)
-        c.referenceValue = format("%.1f MB", f.bareProcess->privateMegabytes);
-    if (f.startUpProcess && f.bareProcess)
-        c.figure = format("%+.1f MB",
-                          f.startUpProcess->privateMegabytes - f.bareProcess->privateMegabytes);
-    return c;
-}
-
-// For information: the whole process, from its start to the window shown.
-Comparison processStart(const Figures& f) {
-    Comparison c{"start-up, whole process",
-                 "not run",
-                 "bare window process",
-                 "not run",
-                 "-",
-                 "-",
-                 std::nullopt};
-    if (f.startUpProcess)
-        c.value = format("%.1f ms", f.startUpProcess->seconds * 1e3);
-    if (f.bareProcess)
-        c.referenceValue = format("%.1f ms", f.bareProcess->seconds * 1e3);
-    if (f.startUpProcess && f.bareProcess)
-        c.figure = format("%.2f", f.startUpProcess->seconds / f.bareProcess->seconds);
     return c;
 }
 
@@ -117,14 +86,20 @@ std::vector<Comparison> summarise(const Figures& f) {
     return {
         timeRatio(t, measure::startUp, "start-up, 300 lines", measure::bareWindow, "bare window",
                   1.3),
-        processStart(f),
+        // For information: the whole process, from its start to the window shown.
+        processFigure(f, "start-up, whole process", "bare window process", &ProcessFigures::seconds,
+                      "%.1f ms", 1e3, true),
         timeRatio(t, measure::transfer, "transfer, " + big, measure::transferFloor,
                   "read + 2 QSaveFile writes", 1.5),
         throughput(t, measure::rewrite, "rewriteHostText, " + big, bytes),
         throughput(t, measure::reader, "readHostText, " + big, bytes),
         timeRatio(t, measure::loadBig, "load, " + lines(Workspace::bigLines), measure::loadHalf,
                   "load, " + lines(Workspace::halfLines), 2.2),
-        peakMemory(f),
-        privateMemory(f),
+        processFigure(f, "peak memory, start-up", "bare window", &ProcessFigures::peakMegabytes,
+                      "%.1f MB", 1, false, 5),
+        // For information: what of the peak is the process's own memory, not pages of the
+        // libraries and fonts it maps, which every program using them shares.
+        processFigure(f, "of which private, after start-up", "bare window",
+                      &ProcessFigures::privateMegabytes, "%.1f MB", 1, false),
     };
 }
