@@ -12,6 +12,7 @@
 #include <cstdint>
 
 using namespace Qt::StringLiterals;
+using namespace vornelle;
 
 namespace {
 
@@ -48,12 +49,12 @@ SideSettings sideFrom(QByteArrayView input, qsizetype first) {
     };
     SideSettings s;
     for (int i = 0; i < GeneralCount; ++i)
-        s.conventions[std::size_t(i)] = int(byte(i) % 3);
-    s.openingChoice = OpeningChoice(byte(12) % 3);
+        s.general[std::size_t(i)] = CheckValue(byte(i) % 3);
+    s.opening = OpeningChoice(byte(12) % 3);
     s.ntRangeVulnerable = rangeText(byte(13));
     s.ntRangeNotVulnerable = rangeText(byte(14));
     for (int i = 0; i < CompetitiveCount; ++i)
-        s.competitive[std::size_t(i)] = int(byte(15 + i) % 3);
+        s.competitive[std::size_t(i)] = CheckValue(byte(15 + i) % 3);
     return s;
 }
 
@@ -76,13 +77,13 @@ void checkReader(const QList<QByteArrayView>& lines) {
     SideSettingsPair read;
     for (QByteArrayView line : lines)
         applyHostLine(line, read);
-    for (const SideSettings* side : {&read.ns, &read.eo}) {
+    for (SideSettings* side : {&read.ns, &read.eo}) {
         for (Group group : {Group::General, Group::Competitive}) {
             for (int row = 0; row < (group == Group::General ? GeneralCount : CompetitiveCount);
                  ++row)
-                require(side->checkValue(group, row) <= check::Checked, "reader set a gray box");
+                require(side->check(group, row) <= CheckValue::Checked, "reader set a gray box");
         }
-        for (RangeKind kind : {RangeKind::Vulnerable, RangeKind::NotVulnerable}) {
+        for (Vulnerability kind : {Vulnerability::Vulnerable, Vulnerability::NotVulnerable}) {
             const QString& text = side->ntRange(kind);
             require(text.isEmpty() || catalogue::ntRangeLowerBound(text), "reader set no range");
         }

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cstdint>
 
+using namespace vornelle;
+
 namespace {
 
 // Fields come from distinct bytes of the input, and each call to next() moves on.
@@ -28,9 +30,9 @@ class CheckingTarget : public SettingsTarget {
   public:
     int values = 0;
 
-    void setCheck(Side, Group group, int row, int value) override {
+    void setCheck(Side, Group group, int row, CheckValue value) override {
         const int rows = group == Group::General ? GeneralCount : CompetitiveCount;
-        require(row >= 0 && row < rows && value >= 0 && value <= check::Grayed,
+        require(row >= 0 && row < rows && int(value) >= 0 && value <= CheckValue::Grayed,
                 "open set a check value out of range");
         ++values;
     }
@@ -38,7 +40,7 @@ class CheckingTarget : public SettingsTarget {
         require(choice != OpeningChoice::None, "open set no option");
         ++values;
     }
-    void setRange(Side, RangeKind, const QString&) override { ++values; }
+    void setNtRange(Side, Vulnerability, const QString&) override { ++values; }
 };
 
 void checkOpen(QByteArrayView input) {
@@ -55,10 +57,10 @@ SideSettings savedFrom(QByteArrayView input) {
     };
     SideSettings s;
     for (int i = 0; i < GeneralCount; ++i)
-        s.conventions[std::size_t(i)] = int(byte(i) % 3);
-    s.openingChoice = OpeningChoice(byte(12) % 3);
+        s.general[std::size_t(i)] = CheckValue(byte(i) % 3);
+    s.opening = OpeningChoice(byte(12) % 3);
     for (int i = 0; i < CompetitiveCount; ++i)
-        s.competitive[std::size_t(i)] = int(byte(15 + i) % 3);
+        s.competitive[std::size_t(i)] = CheckValue(byte(15 + i) % 3);
     QByteArray texts = input.size() > 20 ? input.sliced(20).toByteArray() : QByteArray();
     texts.removeIf([](char c) { return c == '"'; });
     const qsizetype cut = std::min<qsizetype>(byte(13), texts.size());
@@ -72,8 +74,8 @@ SideSettings savedFrom(QByteArrayView input) {
 void checkSaveReadsBack(QByteArrayView input) {
     const SideSettings saved = savedFrom(input);
     SideSettings expected = saved;
-    if (expected.openingChoice == OpeningChoice::None)
-        expected.openingChoice = OpeningChoice::Option1;
+    if (expected.opening == OpeningChoice::None)
+        expected.opening = OpeningChoice::Standard;
     SideSettingsPair opened;
     require(decodeSystemFile(encodeSystemFile(saved), Side::NS, opened), "save read back short");
     require(opened.ns == expected, "save read back other values");

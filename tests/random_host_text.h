@@ -12,7 +12,7 @@ inline QByteArray randomHostText(QRandomGenerator& random, int pieces) {
     static const QList<QByteArray> choices = [] {
         QList<QByteArray> c{"=",  "0",  "1",  "12",   " ",    "x",    "N",  "E",
                             "Ns", "EO", "Eo", "\xe9", "\r\n", "\r\n", "\r", "\n"};
-        for (const auto& k : catalogue::hostKeys())
+        for (const auto& k : vornelle::catalogue::hostKeys())
             c << k.key.toByteArray() << k.key.first(k.key.size() - 1).toByteArray();
         return c;
     }();

@@ -3,6 +3,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace vornelle;
 
 class TestCatalogue : public QObject {
     Q_OBJECT

@@ -1,12 +1,13 @@
 // Bad input files and real file-system faults, through the window: each case checks that the
 // program goes on, shows a message where one is due, and leaves every file as it should be.
-#include "form1.h"
-#include "layout_table.h"
+#include "conventions_window.h"
 #include "message_box.h"
 #include "model/convention_catalogue.h"
 #include "systemfile/system_file_format.h"
 #include "test_files.h"
 #include "tri_state_check_box.h"
+#include "window_controls.h"
+#include "window_texts.h"
 
 #include <QComboBox>
 #include <QDirIterator>
@@ -24,6 +25,7 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using namespace vornelle;
 
 namespace {
 
@@ -83,10 +85,10 @@ class TestFaults : public QObject {
 
   private:
     QString workingCopy() const { return cwd_ + u"/Vnlini.vne"_s; }
-    std::unique_ptr<Form1> started() const {
-        auto form = std::make_unique<Form1>(host_, QDir(cwd_));
+    std::unique_ptr<ConventionsWindow> started() const {
+        auto form = std::make_unique<ConventionsWindow>(host_, QDir(cwd_));
         if (const FileOutcome failed = form->startUp())
-            qFatal("start-up failed: %s", qPrintable(failed->message()));
+            qFatal("start-up failed: %s", qPrintable(texts::failureMessage(*failed)));
         return form;
     }
 
@@ -131,9 +133,10 @@ void TestFaults::anyHostFileCarriedWhole() {
     QFETCH(QByteArray, copy);
     QVERIFY(putFile(host_, host));
     const auto form = started();
-    QCOMPARE(form->control<TriStateCheckBox>(memberName("Check1", 9))->value(), 1); // NsRkcb
-    QCOMPARE(form->control<QComboBox>(u"Combo3"_s)->currentText(), u"13-15H"_s);
-    const QAbstractItemModel* list1 = form->control<QListView>(u"List1"_s)->model();
+    QCOMPARE(control<TriStateCheckBox>(form.get(), u"Check1(%1)"_s.arg(9))->value(),
+             CheckValue::Checked); // NsRkcb
+    QCOMPARE(control<QComboBox>(form.get(), u"Combo3"_s)->currentText(), u"13-15H"_s);
+    const QAbstractItemModel* list1 = control<QListView>(form.get(), u"List1"_s)->model();
     QStringEncoder encode(catalogue::fileCodePage);
     QByteArray shown;
     for (int row = 0; row < list1->rowCount(); ++row)
@@ -159,9 +162,9 @@ void TestFaults::startUpRefused() {
     QFile::remove(path);
     QVERIFY(QDir().mkdir(path));
     const Tree before = tree(dir_->path());
-    const FileOutcome failed = Form1(host_, QDir(cwd_)).startUp();
+    const FileOutcome failed = ConventionsWindow(host_, QDir(cwd_)).startUp();
     QVERIFY(failed);
-    QVERIFY(failed->message().contains(QDir::toNativeSeparators(path)));
+    QVERIFY(texts::failureMessage(*failed).contains(QDir::toNativeSeparators(path)));
     QCOMPARE(tree(dir_->path()), before);
 }
 
@@ -190,7 +193,8 @@ void TestFaults::transferFails() {
     QVERIFY(setMode(dir_->path(), 0755) && setMode(cwd_, 0777) && setMode(hostFolder_, 0755));
     QVERIFY(setMode(host_, faults & HostWritable ? 0666 : 0644));
     const auto form = started();
-    form->control<TriStateCheckBox>(memberName("Check1", 9))->setValue(0); // NsRkcb
+    control<TriStateCheckBox>(form.get(), u"Check1(%1)"_s.arg(9))
+        ->setValue(CheckValue::Unchecked); // NsRkcb
     if (faults & CopyIsFolder)
         QVERIFY(QFile::remove(workingCopy()) && QDir().mkdir(workingCopy()));
     Tree expected = tree(dir_->path());
@@ -200,7 +204,7 @@ void TestFaults::transferFails() {
     constexpr uid_t nobody = 65534;
     if (faults & AsUser && (geteuid() != 0 || seteuid(nobody) != 0))
         QSKIP("only root can act as an unprivileged user, and back");
-    const QString message = messageDuring([&form] { form->transferToHost(); });
+    const QString message = messageDuring([&form] { press(form.get(), "Command6"); });
     if (faults & AsUser)
         QVERIFY(seteuid(0) == 0);
     const QString failed = faults & CopyIsFolder ? workingCopy() : host_;
@@ -237,12 +241,12 @@ void TestFaults::badSystemFileOpens() {
     QVERIFY(putFile(cwd_ + u"/Base.vns"_s, baseSystem));
     if (!file.isNull())
         QVERIFY(putFile(cwd_ + u"/Mauvais.vns"_s, file));
-    auto* text1 = form->control<QLineEdit>(u"Text1"_s);
+    auto* text1 = control<QLineEdit>(form.get(), u"Text1"_s);
     text1->setText(u"Base"_s);
-    form->openSystemFile(Side::EO);
+    press(form.get(), "Command5");
     const Tree before = tree(dir_->path());
     text1->setText(u"Mauvais"_s);
-    QCOMPARE(messageDuring([&form] { form->openSystemFile(Side::EO); }), QString());
+    QCOMPARE(messageDuring([&form] { press(form.get(), "Command5"); }), QString());
     QCOMPARE(encodeSystemFile(form->sideSettings(Side::EO)), opened);
     QCOMPARE(tree(dir_->path()), before);
 }
@@ -252,17 +256,17 @@ void TestFaults::badSystemFileOpens() {
 void TestFaults::saveCutShort() {
     QVERIFY(putFile(cwd_ + u"/Acol.vns"_s, "former"));
     const auto form = started();
-    form->control<QLineEdit>(u"Text1"_s)->setText(u"Acol"_s);
-    form->checkReplace();
-    QTest::mouseClick(form->control<TriStateCheckBox>(u"Check5"_s), Qt::LeftButton);
+    control<QLineEdit>(form.get(), u"Text1"_s)->setText(u"Acol"_s);
+    press(form.get(), "Command7");
+    QTest::mouseClick(control<TriStateCheckBox>(form.get(), u"Check5"_s), Qt::LeftButton);
     const Tree before = tree(dir_->path());
     const QString message = messageDuring([&form] {
         FileSizeLimit limit(40);
-        form->saveSystemFile(Side::NS);
+        press(form.get(), "Command2");
     });
     QVERIFY(message.contains(u"Acol.vns"_s));
     QCOMPARE(tree(dir_->path()), before);
-    form->saveSystemFile(Side::NS);
+    press(form.get(), "Command2");
     QCOMPARE(fileBytes(cwd_ + u"/Acol.vns"_s), encodeSystemFile(form->sideSettings(Side::NS)));
 }
 

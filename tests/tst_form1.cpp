@@ -1,10 +1,11 @@
-#include "form1.h"
-#include "layout_table.h"
+#include "conventions_window.h"
 #include "message_box.h"
 #include "model/convention_catalogue.h"
 #include "systemfile/system_file_format.h"
 #include "test_files.h"
 #include "tri_state_check_box.h"
+#include "window_controls.h"
+#include "window_texts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,6 +22,7 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using namespace vornelle;
 
 Q_DECLARE_METATYPE(GuardState)
 
@@ -38,7 +40,6 @@ class TestForm1 : public QObject {
   private Q_SLOTS:
     void init();
     void startUpLoadsBothSides();
-    void layoutFollowsTheTable();
     void captionsFit();
     void keyboardReachesHiddenButtons();
     void guardEvents_data();
@@ -55,20 +56,17 @@ class TestForm1 : public QObject {
   private:
     void start();
     template <typename T> T* get(const QString& name) const {
-        T* w = form_->control<T>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
+        return control<T>(form_.get(), name);
     }
     TriStateCheckBox* box(const char* array, int i) const {
-        return get<TriStateCheckBox>(memberName(array, i));
+        return get<TriStateCheckBox>(u"%1(%2)"_s.arg(QLatin1StringView(array)).arg(i));
     }
     QComboBox* combo(int n) const { return get<QComboBox>(u"Combo%1"_s.arg(n)); }
     QString cwd(const QString& name = {}) const { return dir_->filePath(u"cwd/"_s + name); }
 
     std::unique_ptr<QTemporaryDir> dir_;
     QString host_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<ConventionsWindow> form_;
 };
 
 void TestForm1::init() {
@@ -82,17 +80,17 @@ void TestForm1::init() {
 }
 
 void TestForm1::start() {
-    form_ = std::make_unique<Form1>(host_, QDir(cwd()));
+    form_ = std::make_unique<ConventionsWindow>(host_, QDir(cwd()));
     QVERIFY(!form_->startUp());
 }
 
 void TestForm1::startUpLoadsBothSides() {
     start();
     QCOMPARE(fileBytes(cwd(u"Vnlini.vne"_s)), hostText);
-    QCOMPARE(box("Check1", 0)->value(), 0);
-    QCOMPARE(box("Check1", 1)->value(), 1);
-    QCOMPARE(box("Check2", 4)->value(), 1); // "EOMic=0" is no line of "EoMic"
-    QCOMPARE(box("Check4", 3)->value(), 1);
+    QCOMPARE(box("Check1", 0)->value(), CheckValue::Unchecked);
+    QCOMPARE(box("Check1", 1)->value(), CheckValue::Checked);
+    QCOMPARE(box("Check2", 4)->value(), CheckValue::Checked); // "EOMic=0" is no line of "EoMic"
+    QCOMPARE(box("Check4", 3)->value(), CheckValue::Checked);
     QVERIFY(get<QRadioButton>(u"Option1(0)"_s)->isChecked());
     QVERIFY(get<QRadioButton>(u"Option2(1)"_s)->isChecked());
     // Texts set while the lists were empty stay; a bound of 9 sets nothing.
@@ -107,40 +105,18 @@ void TestForm1::startUpLoadsBothSides() {
     QCOMPARE(list1->model()->rowCount(), 16);
     QCOMPARE(list1->model()->index(2, 0).data().toString(), QString());
     QCOMPARE(list1->model()->index(15, 0).data().toString(), u"Ns2SA=0"_s);
-    QCOMPARE(form_->guardState(), GuardState::Disarmed);
+    QCOMPARE(guardOf(form_.get()), GuardState::Disarmed);
     QVERIFY(!get<TriStateCheckBox>(u"Check5"_s)->isEnabled());
     QCOMPARE(get<QLineEdit>(u"Text1"_s)->text(), u"MonSystème"_s);
     QCOMPARE(get<QListWidget>(u"File2"_s)->count(), 2);
 }
 
-void TestForm1::layoutFollowsTheTable() {
-    start();
-    QCOMPARE(form_->size(), QSize(327, 418));
-    QCOMPARE(form_->minimumSize(), form_->maximumSize());
-    QVERIFY(
-        !(form_->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    int outside = 0;
-    for (const ControlRow& row : form1Layout()) {
-        const QWidget* w = get<QWidget>(row.name);
-        QCOMPARE(w->geometry(), row.pixels());
-        if (w->parentWidget() == form_.get() && w->x() >= form_->width())
-            ++outside;
-    }
-    QCOMPARE(outside, 7);
-    const auto* transfer = get<QPushButton>(u"Command6"_s);
-    QCOMPARE(transfer->toolTip(), u"Transférer vers Vornelle"_s);
-    QCOMPARE(transfer->accessibleName(), transfer->toolTip());
-    QVERIFY(!transfer->icon().isNull());
-    QVERIFY(!form_->windowIcon().isNull());
-}
-
 // Every caption and every range text fits its control at the window's font.
 void TestForm1::captionsFit() {
     start();
-    for (const ControlRow& row : form1Layout()) {
-        if (row.kind != ControlKind::Label || row.twips.x() >= clientWidthTwips)
+    for (const QLabel* label : form_->findChildren<QLabel*>()) {
+        if (label->x() >= form_->width())
             continue;
-        const auto* label = get<QLabel>(row.name);
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                  qPrintable(label->text()));
     }
@@ -164,10 +140,10 @@ void TestForm1::keyboardReachesHiddenButtons() {
     // Pressing it reloads from the working copy, not from the host file.
     QVERIFY(putFile(cwd(u"Vnlini.vne"_s), "NsTexas=0\r\nNsRkcb=1\r\n"));
     QVERIFY(putFile(host_, "NsTexas=1\r\n"));
-    box("Check1", 0)->setValue(1);
+    box("Check1", 0)->setValue(CheckValue::Checked);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(box("Check1", 0)->value(), 0);
-    QCOMPARE(box("Check1", 9)->value(), 1);
+    QCOMPARE(box("Check1", 0)->value(), CheckValue::Unchecked);
+    QCOMPARE(box("Check1", 9)->value(), CheckValue::Checked);
     QCOMPARE(get<QListView>(u"List1"_s)->model()->rowCount(), 2);
     // From the transfer button, Tab reaches the hidden check button.
     get<QWidget>(u"Command6"_s)->setFocus();
@@ -175,7 +151,7 @@ void TestForm1::keyboardReachesHiddenButtons() {
     QCOMPARE(QApplication::focusWidget(), get<QWidget>(u"Command7"_s));
     get<QLineEdit>(u"Text1"_s)->setText(u"Acol"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(form_->guardState(), GuardState::Unconfirmed);
+    QCOMPARE(guardOf(form_.get()), GuardState::Unconfirmed);
 }
 
 void TestForm1::guardEvents_data() {
@@ -235,10 +211,10 @@ void TestForm1::guardEvents() {
     start();
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    form_->checkReplace();
-    QCOMPARE(form_->guardState(), GuardState::Confirmed);
+    press(form_.get(), "Command7");
+    QCOMPARE(guardOf(form_.get()), GuardState::Confirmed);
     event(this);
-    QCOMPARE(form_->guardState(), after);
+    QCOMPARE(guardOf(form_.get()), after);
     QCOMPARE(get<TriStateCheckBox>(u"Check5"_s)->isEnabled(), after != GuardState::Disarmed);
 }
 
@@ -247,21 +223,22 @@ void TestForm1::userClickGivesOnlyCheckedOrNot() {
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     TriStateCheckBox* b = box("Check1", 6);
-    b->setValue(2);
-    QList<int> seen;
+    b->setValue(CheckValue::Grayed);
+    QList<CheckValue> seen;
     for (int i = 0; i < 3; ++i) {
         QTest::mouseClick(b, Qt::LeftButton);
         seen << b->value();
     }
-    QCOMPARE(seen, QList<int>({1, 0, 1}));
+    QCOMPARE(seen,
+             QList<CheckValue>({CheckValue::Checked, CheckValue::Unchecked, CheckValue::Checked}));
     // The guard box: unconfirmed and confirmed alternate under the user's clicks.
     get<QLineEdit>(u"Text1"_s)->setText(u"Acol"_s);
-    form_->checkReplace();
+    press(form_.get(), "Command7");
     auto* check5 = get<TriStateCheckBox>(u"Check5"_s);
     QTest::mouseClick(check5, Qt::LeftButton);
-    QCOMPARE(form_->guardState(), GuardState::Confirmed);
+    QCOMPARE(guardOf(form_.get()), GuardState::Confirmed);
     QTest::mouseClick(check5, Qt::LeftButton);
-    QCOMPARE(form_->guardState(), GuardState::Unconfirmed);
+    QCOMPARE(guardOf(form_.get()), GuardState::Unconfirmed);
 }
 
 void TestForm1::startUpFailures_data() {
@@ -275,10 +252,10 @@ void TestForm1::startUpFailures() {
     QFile::remove(host_);
     if (hostExists)
         QVERIFY(putFile(host_, {}));
-    Form1 form(host_, QDir(cwd()));
+    ConventionsWindow form(host_, QDir(cwd()));
     const FileOutcome failed = form.startUp();
     QVERIFY(failed);
-    QVERIFY(failed->message().contains(QDir::toNativeSeparators(host_)));
+    QVERIFY(texts::failureMessage(*failed).contains(QDir::toNativeSeparators(host_)));
     QCOMPARE(QFile::exists(cwd(u"Vnlini.vne"_s)), hostExists);
     if (hostExists)
         QCOMPARE(fileBytes(cwd(u"Vnlini.vne"_s)), QByteArray());
@@ -286,12 +263,12 @@ void TestForm1::startUpFailures() {
 
 void TestForm1::failedReloadKeepsRunning() {
     start();
-    box("Check2", 7)->setValue(1);
+    box("Check2", 7)->setValue(CheckValue::Checked);
     QVERIFY(QFile::remove(cwd(u"Vnlini.vne"_s)));
     const QString message = messageDuring(
         [this] { QTest::mouseClick(get<QPushButton>(u"Command1"_s), Qt::LeftButton); });
     QVERIFY(message.contains(u"Vnlini.vne"_s));
-    QCOMPARE(box("Check2", 7)->value(), 1);
+    QCOMPARE(box("Check2", 7)->value(), CheckValue::Checked);
     QCOMPARE(get<QListView>(u"List1"_s)->model()->rowCount(), 0);
 }
 
@@ -302,44 +279,44 @@ void TestForm1::saveAsksBeforeReplacing() {
     text1->setText(u"Acol"_s);
     const QByteArray former = fileBytes(cwd(u"Acol.vns"_s));
     QTest::mouseClick(saveNS, Qt::LeftButton); // listed: only asks
-    QCOMPARE(form_->guardState(), GuardState::Unconfirmed);
+    QCOMPARE(guardOf(form_.get()), GuardState::Unconfirmed);
     QTest::mouseClick(saveNS, Qt::LeftButton); // still not ticked
     QCOMPARE(fileBytes(cwd(u"Acol.vns"_s)), former);
     QTest::mouseClick(get<TriStateCheckBox>(u"Check5"_s), Qt::LeftButton);
     QTest::mouseClick(get<QPushButton>(u"Command3"_s), Qt::LeftButton); // EO replaces it
     QCOMPARE(fileBytes(cwd(u"Acol.vns"_s)), encodeSystemFile(form_->sideSettings(Side::EO)));
-    QCOMPARE(form_->guardState(), GuardState::Disarmed);
+    QCOMPARE(guardOf(form_.get()), GuardState::Disarmed);
     // A new name is written at once and listed afterwards; an empty name does nothing.
     text1->setText(u"Nouveau"_s);
     QTest::mouseClick(saveNS, Qt::LeftButton);
     QVERIFY(QFile::exists(cwd(u"Nouveau.vns"_s)));
     QCOMPARE(get<QListWidget>(u"File2"_s)->count(), 3);
     text1->clear();
-    form_->checkReplace();
+    press(form_.get(), "Command7");
     QTest::mouseClick(saveNS, Qt::LeftButton);
-    QCOMPARE(form_->guardState(), GuardState::Confirmed);
+    QCOMPARE(guardOf(form_.get()), GuardState::Confirmed);
     QVERIFY(!QFile::exists(cwd(u".vns"_s)));
 }
 
 void TestForm1::savedSideOpensIntoTheOther() {
     start();
     get<QLineEdit>(u"Text1"_s)->setText(u"Sud"_s);
-    box("Check1", 11)->setValue(2);
+    box("Check1", 11)->setValue(CheckValue::Grayed);
     combo(2)->setEditText(u"13-15H"_s);
-    form_->saveSystemFile(Side::NS);
+    press(form_.get(), "Command2");
     const SideSettings ns = form_->sideSettings(Side::NS);
     QVERIFY(form_->sideSettings(Side::EO) != ns);
-    form_->checkReplace();
-    form_->openSystemFile(Side::EO);
+    press(form_.get(), "Command7");
+    press(form_.get(), "Command5");
     QCOMPARE(form_->sideSettings(Side::EO), ns);
-    QCOMPARE(form_->guardState(), GuardState::Disarmed);
+    QCOMPARE(guardOf(form_.get()), GuardState::Disarmed);
     // An empty name opens the file ".vns"; the other side and the name stay as they were.
     QVERIFY(putFile(cwd(u".vns"_s), QByteArray("1\r\n").repeated(12) + "Vrai\r\n\"x,y\"\r\n"));
     get<QLineEdit>(u"Text1"_s)->clear();
-    form_->openSystemFile(Side::NS);
-    std::array<int, GeneralCount> allSet;
-    allSet.fill(1);
-    QCOMPARE(form_->sideSettings(Side::NS).conventions, allSet);
+    press(form_.get(), "Command4");
+    std::array<CheckValue, GeneralCount> allSet;
+    allSet.fill(CheckValue::Checked);
+    QCOMPARE(form_->sideSettings(Side::NS).general, allSet);
     QCOMPARE(form_->sideSettings(Side::NS).ntRangeVulnerable, u"x,y"_s);
     QCOMPARE(form_->sideSettings(Side::NS).ntRangeNotVulnerable, ns.ntRangeNotVulnerable);
     QCOMPARE(form_->sideSettings(Side::EO), ns);
@@ -349,14 +326,14 @@ void TestForm1::failedSaveShowsMessage() {
     start();
     QVERIFY(QDir(cwd()).mkdir(u"Dossier.vns"_s)); // a folder where the file should be
     get<QLineEdit>(u"Text1"_s)->setText(u"Dossier"_s);
-    const QString message = messageDuring([this] { form_->saveSystemFile(Side::NS); });
+    const QString message = messageDuring([this] { press(form_.get(), "Command2"); });
     QVERIFY(message.contains(u"Dossier.vns"_s));
-    QCOMPARE(form_->guardState(), GuardState::Confirmed);
+    QCOMPARE(guardOf(form_.get()), GuardState::Confirmed);
 }
 
 void TestForm1::transferWritesTheWindow() {
     start();
-    box("Check1", 0)->setValue(1);
+    box("Check1", 0)->setValue(CheckValue::Checked);
     combo(1)->setEditText(u"11-13H"_s);
     get<QRadioButton>(u"Option2(0)"_s)->setChecked(true);
     QVERIFY(!form_->transferToHost());

@@ -3,6 +3,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+using namespace vornelle;
+
 namespace {
 
 // The line rule read one byte at a time, as first written.

@@ -5,6 +5,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace vornelle;
 
 class TestHostPaths : public QObject {
     Q_OBJECT

@@ -8,6 +8,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace vornelle;
 
 class TestHostReader : public QObject {
     Q_OBJECT
@@ -91,7 +92,7 @@ void TestHostReader::loadShowsAndAppliesEveryLine() {
     QVERIFY(putFile(copy, "[Jeu]\r\n\r\nNsTexas=0\r\nNom=\xe9t\xe9\r\nEO1Sa=12\r\nPrix=5\x80\r\n"
                           "NsTexas=1\r\nEO1Sa=99\r\n"));
     RecordingTarget target;
-    target.ns.conventions[1] = 1; // a key on no line keeps its value
+    target.ns.general[1] = CheckValue::Checked; // a key on no line keeps its value
     ShownLines shown(QByteArray("stale\r\n"));
     QVERIFY(!loadWorkingCopy(copy, target, shown));
     QStringList texts;
@@ -99,8 +100,8 @@ void TestHostReader::loadShowsAndAppliesEveryLine() {
         texts.append(shown.text(i));
     QCOMPARE(texts, QStringList({u"[Jeu]"_s, QString(), u"NsTexas=0"_s, u"Nom=été"_s, u"EO1Sa=12"_s,
                                  u"Prix=5€"_s, u"NsTexas=1"_s, u"EO1Sa=99"_s}));
-    QCOMPARE(target.ns.conventions[0], 1); // the later line wins
-    QCOMPARE(target.ns.conventions[1], 1);
+    QCOMPARE(target.ns.general[0], CheckValue::Checked); // the later line wins
+    QCOMPARE(target.ns.general[1], CheckValue::Checked);
     QCOMPARE(target.eo.ntRangeVulnerable, u"12-14H"_s);
 }
 

@@ -1,3 +1,4 @@
+#include "check_values.h"
 #include "hostfile/host_lines.h"
 #include "hostfile/host_writer.h"
 #include "model/convention_catalogue.h"
@@ -10,6 +11,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace vornelle;
 
 namespace {
 
@@ -21,16 +23,16 @@ struct Sides {
 
 Sides sampleSides() {
     Sides s;
-    s.ns.conventions = {0, 1, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0};
-    s.ns.openingChoice = OpeningChoice::Option0;
+    s.ns.general = checks({0, 1, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0});
+    s.ns.opening = OpeningChoice::Weak;
     s.ns.ntRangeVulnerable = u"12-14H"_s;
     s.ns.ntRangeNotVulnerable = u"12-14"_s; // typed, not a range
-    s.ns.competitive = {2, 1, 0, 1, 0};
-    s.eo.conventions.fill(0);
-    s.eo.conventions[4] = 1;
-    s.eo.openingChoice = OpeningChoice::None;
+    s.ns.competitive = checks({2, 1, 0, 1, 0});
+    s.eo.general.fill(CheckValue::Unchecked);
+    s.eo.general[4] = CheckValue::Checked;
+    s.eo.opening = OpeningChoice::None;
     s.eo.ntRangeVulnerable = u"11-13H"_s;
-    s.eo.competitive = {1, 0, 0, 0, 2};
+    s.eo.competitive = checks({1, 0, 0, 0, 2});
     return s;
 }
 
@@ -44,17 +46,17 @@ QByteArray referenceRewrite(QByteArray line, const Sides& s) {
         const QByteArray key = k.key.toByteArray();
         switch (k.group) {
         case Group::General:
-            line = key + (v.conventions[std::size_t(k.index)] == 0 ? "=0" : "=1");
+            line = key + (v.general[std::size_t(k.index)] == CheckValue::Unchecked ? "=0" : "=1");
             break;
         case Group::Opening:
-            line = key + (v.openingChoice == OpeningChoice::Option0 ? "=1" : "=0");
+            line = key + (v.opening == OpeningChoice::Weak ? "=1" : "=0");
             break;
         case Group::NtRange:
-            if (auto b = catalogue::ntRangeLowerBound(v.ntRange(RangeKind(k.index))))
+            if (auto b = catalogue::ntRangeLowerBound(v.ntRange(Vulnerability(k.index))))
                 line = key + QByteArray::number(*b);
             break;
         case Group::Competitive:
-            line = key + (v.competitive[std::size_t(k.index)] == 1 ? "=1" : "=0");
+            line = key + (v.competitive[std::size_t(k.index)] == CheckValue::Checked ? "=1" : "=0");
             break;
         }
     }

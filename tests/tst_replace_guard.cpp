@@ -3,6 +3,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace vornelle;
 
 Q_DECLARE_METATYPE(GuardState)
 

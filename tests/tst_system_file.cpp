@@ -1,3 +1,4 @@
+#include "check_values.h"
 #include "recording_target.h"
 #include "systemfile/system_file_format.h"
 #include "test_files.h"
@@ -6,6 +7,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace vornelle;
 
 Q_DECLARE_METATYPE(SideSettings)
 Q_DECLARE_METATYPE(OpeningChoice)
@@ -14,8 +16,8 @@ namespace {
 
 SideSettings onlyTexas(OpeningChoice choice) {
     SideSettings s;
-    s.conventions[0] = 1;
-    s.openingChoice = choice;
+    s.general[0] = CheckValue::Checked;
+    s.opening = choice;
     s.ntRangeVulnerable = u"12-14H"_s;
     s.ntRangeNotVulnerable = u"15-17H"_s;
     return s;
@@ -41,25 +43,25 @@ void TestSystemFile::exactBytes() {
     const QByteArray zeros = QByteArray("0\r\n").repeated(11);
     const QByteArray tail = "\"12-14H\"\r\n\"15-17H\"\r\n" + QByteArray("0\r\n").repeated(5);
     const QByteArray withOption0 = "1\r\n" + zeros + "#TRUE#\r\n" + tail;
-    QCOMPARE(encodeSystemFile(onlyTexas(OpeningChoice::Option0)), withOption0);
+    QCOMPARE(encodeSystemFile(onlyTexas(OpeningChoice::Weak)), withOption0);
     QCOMPARE(withOption0.size(), 79);
-    QCOMPARE(encodeSystemFile(onlyTexas(OpeningChoice::Option1)).size(), 80);
+    QCOMPARE(encodeSystemFile(onlyTexas(OpeningChoice::Standard)).size(), 80);
     QCOMPARE(encodeSystemFile(onlyTexas(OpeningChoice::None)),
-             encodeSystemFile(onlyTexas(OpeningChoice::Option1)));
+             encodeSystemFile(onlyTexas(OpeningChoice::Standard)));
 }
 
 void TestSystemFile::roundTripIntoEitherSide_data() {
     QTest::addColumn<SideSettings>("saved");
     QTest::addColumn<OpeningChoice>("opened");
     SideSettings all;
-    all.conventions = {2, 1, 0, 2, 1, 0, 2, 1, 0, 2, 1, 0};
-    all.openingChoice = OpeningChoice::Option1;
+    all.general = checks({2, 1, 0, 2, 1, 0, 2, 1, 0, 2, 1, 0});
+    all.opening = OpeningChoice::Standard;
     all.ntRangeVulnerable = u"14,16 é€"_s; // a comma and 8-bit letters survive
     all.ntRangeNotVulnerable = QString();
-    all.competitive = {1, 2, 0, 1, 2};
-    QTest::newRow("every kind of value") << all << OpeningChoice::Option1;
-    QTest::newRow("option 0") << onlyTexas(OpeningChoice::Option0) << OpeningChoice::Option0;
-    QTest::newRow("neither option") << onlyTexas(OpeningChoice::None) << OpeningChoice::Option1;
+    all.competitive = checks({1, 2, 0, 1, 2});
+    QTest::newRow("every kind of value") << all << OpeningChoice::Standard;
+    QTest::newRow("option 0") << onlyTexas(OpeningChoice::Weak) << OpeningChoice::Weak;
+    QTest::newRow("neither option") << onlyTexas(OpeningChoice::None) << OpeningChoice::Standard;
 }
 
 void TestSystemFile::roundTripIntoEitherSide() {
@@ -69,7 +71,7 @@ void TestSystemFile::roundTripIntoEitherSide() {
     const QString path = dir.filePath(systemFileName(u"MonSystème"_s));
     QVERIFY(!writeSystemFile(path, saved));
     SideSettings expected = saved;
-    expected.openingChoice = opened;
+    expected.opening = opened;
     for (Side side : {Side::NS, Side::EO}) {
         RecordingTarget target;
         QVERIFY(readSystemFile(path, side, target));
@@ -141,7 +143,7 @@ void TestSystemFile::fieldValues() {
     QFETCH(bool, quoted);
     QFETCH(int, check);
     QFETCH(bool, option);
-    QCOMPARE(checkFieldValue({text, quoted}).value_or(-1), check);
+    QCOMPARE(int(checkFieldValue({text, quoted}).value_or(CheckValue(-1))), check);
     QCOMPARE(optionFieldValue({text, quoted}), option);
 }
 

@@ -1,7 +1,7 @@
 // The whole window after start-up, written out as text and compared with tests/data: every
 // control's class, place, texts, values, colours and enabled flag, and the Tab chain. Any change
 // to what the user sees shows here as a unified diff.
-#include "form1.h"
+#include "conventions_window.h"
 #include "test_files.h"
 
 #include <QAbstractButton>
@@ -17,6 +17,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace vornelle;
 
 namespace {
 
@@ -138,7 +139,7 @@ void TestWindowSnapshot::windowAfterStartUp() {
     const QString host = dir.filePath(u"vornelle.ini"_s);
     QVERIFY(putFile(host, fileBytes(QStringLiteral(TEST_DATA_DIR "/mixed-ends.ini"))));
     QVERIFY(putFile(dir.filePath(u"Acol.vns"_s), "0\r\n") && putFile(dir.filePath(u"b.VNS"_s), ""));
-    Form1 form(host, QDir(dir.path()));
+    ConventionsWindow form(host, QDir(dir.path()));
     QVERIFY(!form.startUp());
     QVERIFY(form.focusWidget());
     const QString expectedPath = QStringLiteral(TEST_DATA_DIR "/window.snapshot");

@@ -1,5 +1,6 @@
-#include "form1.h"
+#include "conventions_window.h"
 #include "hostfile/host_paths.h"
+#include "window_texts.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -9,6 +10,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("systemes-encheres"));
+    // Qt adds the application's display name, once one is set, to every window title
+    // ("... — name"): an empty one keeps the window's caption exactly as it is.
     QApplication::setApplicationDisplayName({});
     QApplication::setDesktopFileName(QStringLiteral("org.vornelle.SystemesEncheres"));
 
@@ -18,11 +21,11 @@ int main(int argc, char* argv[]) {
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtFrench);
 
-    Form1 form(hostSettingsPath(), QDir::current());
-    if (const FileOutcome failed = form.startUp()) {
-        QMessageBox::critical(nullptr, form.windowTitle(), failed->message());
+    ConventionsWindow window(vornelle::hostSettingsPath(), QDir::current());
+    if (const vornelle::FileOutcome failed = window.startUp()) {
+        QMessageBox::critical(nullptr, window.windowTitle(), texts::failureMessage(*failed));
         return 1;
     }
-    form.show();
+    window.show();
     return QApplication::exec();
 }

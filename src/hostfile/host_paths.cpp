@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace vornelle {
+
 namespace {
 
 // The entry of `folder` named `name` in any letter case, or `name` itself when there is none.
@@ -38,3 +40,5 @@ QString hostSettingsPath() {
 QString workingCopyPath(const QDir& folder) {
     return entryIgnoringCase(folder, catalogue::workingCopyName, QDir::Files);
 }
+
+} // namespace vornelle
