@@ -5,8 +5,8 @@
 #include <QStringList>
 
 // Notes every value it is given, in order, as "NS General 0 = 1", "EO Opening = 0",
-// "NS Range 1 = 12-14H"; the values also reach the two records it keeps.
-class RecordingTarget : public vornelle::SideSettingsPair {
+// "NS Range 1 = 12-14H".
+class RecordingTarget : public vornelle::SettingsTarget {
   public:
     QStringList events;
 
@@ -18,15 +18,12 @@ class RecordingTarget : public vornelle::SideSettingsPair {
                                            : QStringLiteral("Competitive"))
                       .arg(row)
                       .arg(int(value));
-        SideSettingsPair::setCheck(side, group, row, value);
     }
     void setOpening(vornelle::Side side, vornelle::OpeningChoice choice) override {
         events << QStringLiteral("%1 Opening = %2").arg(name(side)).arg(int(choice) - 1);
-        SideSettingsPair::setOpening(side, choice);
     }
     void setNtRange(vornelle::Side side, vornelle::Vulnerability v, const QString& text) override {
         events << QStringLiteral("%1 Range %2 = %3").arg(name(side)).arg(int(v)).arg(text);
-        SideSettingsPair::setNtRange(side, v, text);
     }
 
   private:

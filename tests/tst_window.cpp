@@ -40,45 +40,6 @@ Q_DECLARE_METATYPE(GuardState)
 
 namespace {
 
-// Tests of the window on real files: a temporary folder holds the host settings file
-// "windows/vornelle.ini" and the folder "cwd" that stands for the current directory.
-struct WindowFiles {
-    QTemporaryDir dir;
-    const QString host = dir.filePath(QStringLiteral("windows/vornelle.ini"));
-    QString cwd(const QString& name = {}) const {
-        return dir.filePath(QStringLiteral("cwd/") + name);
-    }
-
-    explicit WindowFiles(const QByteArray& hostText) {
-        QDir(dir.path()).mkpath(QStringLiteral("windows"));
-        QDir(dir.path()).mkpath(QStringLiteral("cwd"));
-        putFile(host, hostText);
-    }
-    std::unique_ptr<ConventionsWindow> started() const {
-        auto window = std::make_unique<ConventionsWindow>(host, QDir(cwd()));
-        if (const vornelle::FileOutcome failed = window->startUp())
-            qFatal("start-up failed on %s", qPrintable(failed->path));
-        return window;
-    }
-};
-
-// The window's controls reached by their form names, as screen readers and tests see them.
-template <typename T = QWidget> T* control(const QWidget* window, const QString& name) {
-    T* w = window->findChild<T*>(name);
-    if (!w)
-        qFatal("no control %s", qPrintable(name));
-    return w;
-}
-
-// The replace guard's state, as its box shows it.
-vornelle::GuardState guardOf(const QWidget* window) {
-    const auto* box = control<TriStateCheckBox>(window, QStringLiteral("Check5"));
-    const vornelle::GuardState state = vornelle::stateOfValue(box->value());
-    if (box->isEnabled() != (state != vornelle::GuardState::Disarmed))
-        qFatal("the replace box is enabled only when the guard is armed");
-    return state;
-}
-
 // Runs `action`, closing the message box it opens; gives the box's text, empty when none.
 QString messageDuring(const std::function<void()>& action) {
     QString text;
@@ -226,36 +187,52 @@ class TestWindow : public QObject {
     void failedReloadKeepsRunning();
 
   private:
+    // The window started on the files of the temporary folder.
     void start() {
-        window_ = files_->started();
+        window_ = std::make_unique<ConventionsWindow>(host_, QDir(cwd()));
+        QVERIFY(!window_->startUp());
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
+    // A control, reached by its form name as screen readers and tests see it.
     template <typename T = QWidget> T* get(const char* name) const {
-        return control<T>(window_.get(), QString::fromLatin1(name));
+        T* w = window_->findChild<T*>(QString::fromLatin1(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
     }
     void press(const char* button) const { get<QPushButton>(button)->click(); }
     QString messageOnPress(const char* button) const {
         return messageDuring([this, button] { press(button); });
     }
     void setName(const QString& name) const { get<QLineEdit>("Text1")->setText(name); }
-    GuardState guard() const { return guardOf(window_.get()); }
-    QByteArray saved(const char* name) const {
-        return fileBytes(files_->cwd(QString::fromLatin1(name)));
+    // The replace guard's state, as its box shows it; the box is enabled when it is armed.
+    GuardState guard() const {
+        const auto* box = get<TriStateCheckBox>("Check5");
+        const GuardState state = stateOfValue(box->value());
+        if (box->isEnabled() != (state != GuardState::Disarmed))
+            qFatal("the replace box is enabled when the guard is disarmed, or the other way");
+        return state;
     }
-    QString hostFolder() const { return QFileInfo(files_->host).path(); }
-    QString root() const { return files_->dir.path(); }
+    QString cwd(const QString& name = {}) const { return dir_.filePath(u"cwd/"_s + name); }
+    QByteArray saved(const char* name) const { return fileBytes(cwd(QString::fromLatin1(name))); }
+    QString hostFolder() const { return dir_.filePath(u"windows"_s); }
+    QString root() const { return dir_.path(); }
 
-    std::unique_ptr<WindowFiles> files_;
+    // The host settings file "windows/vornelle.ini", and "cwd" for the current directory.
+    QTemporaryDir dir_;
+    const QString host_ = dir_.filePath(u"windows/vornelle.ini"_s);
     std::unique_ptr<ConventionsWindow> window_;
 };
 
 void TestWindow::init() {
     window_.reset();
-    files_ = std::make_unique<WindowFiles>(fileBytes(dataPath(u"host/mixed-ends.ini"_s)));
-    QVERIFY(putFile(files_->cwd(u"Acol.vns"_s), QByteArray("0\r\n").repeated(20)));
-    QVERIFY(putFile(files_->cwd(u".cache.VNS"_s), QByteArray("1\r\n").repeated(20)));
-    QVERIFY(putFile(files_->cwd(u"autre.ini"_s), {}));
+    QDir(root()).removeRecursively();
+    QVERIFY(QDir().mkpath(hostFolder()) && QDir().mkpath(cwd()));
+    QVERIFY(putFile(host_, fileBytes(dataPath(u"host/mixed-ends.ini"_s))));
+    QVERIFY(putFile(cwd(u"Acol.vns"_s), QByteArray("0\r\n").repeated(20)));
+    QVERIFY(putFile(cwd(u".cache.VNS"_s), QByteArray("1\r\n").repeated(20)));
+    QVERIFY(putFile(cwd(u"autre.ini"_s), {}));
 }
 
 void TestWindow::snapshotAfterStartUp() {
@@ -286,7 +263,7 @@ void TestWindow::guardEvents_data() {
     };
     const auto reload = [](const QByteArray& copy) {
         return Event([copy](TestWindow* t) {
-            QVERIFY(putFile(t->files_->cwd(u"Vnlini.vne"_s), copy));
+            QVERIFY(putFile(t->cwd(u"Vnlini.vne"_s), copy));
             t->press("Command1");
         });
     };
@@ -376,7 +353,7 @@ void TestWindow::saveAsksBeforeReplacing() {
     QCOMPARE(get<QListWidget>("File2")->count(), 3);
     setName({});
     press("Command2");
-    QVERIFY(!QFile::exists(files_->cwd(u".vns"_s)));
+    QVERIFY(!QFile::exists(cwd(u".vns"_s)));
 }
 
 // What one side saved opens into the other; an empty name opens the file ".vns", and what it
@@ -391,7 +368,7 @@ void TestWindow::savedSideOpensIntoTheOther() {
     QVERIFY(window_->sideSettings(Side::EO) != ns);
     press("Command5");
     QCOMPARE(window_->sideSettings(Side::EO), ns);
-    QVERIFY(putFile(files_->cwd(u".vns"_s), QByteArray("1\r\n").repeated(12) + "Vrai\r\n\"x,y\""));
+    QVERIFY(putFile(cwd(u".vns"_s), QByteArray("1\r\n").repeated(12) + "Vrai\r\n\"x,y\""));
     setName({});
     press("Command4");
     SideSettings opened = ns;
@@ -407,8 +384,8 @@ void TestWindow::transferWritesTheWindow() {
     get<QComboBox>("Combo1")->setEditText(u"11-13H"_s);
     get<QRadioButton>("Option2(1)")->setChecked(true);
     QCOMPARE(messageOnPress("Command6"), QString());
-    QVERIFY(matchesStored(fileBytes(files_->host), u"host/mixed-ends.transferred"_s));
-    QCOMPARE(fileBytes(files_->cwd(u"Vnlini.vne"_s)), fileBytes(files_->host));
+    QVERIFY(matchesStored(fileBytes(host_), u"host/mixed-ends.transferred"_s));
+    QCOMPARE(fileBytes(cwd(u"Vnlini.vne"_s)), fileBytes(host_));
 }
 
 void TestWindow::anyHostFileCarriedWhole_data() {
@@ -434,7 +411,7 @@ void TestWindow::anyHostFileCarriedWhole_data() {
 void TestWindow::anyHostFileCarriedWhole() {
     QFETCH(QByteArray, host);
     QFETCH(QByteArray, copy);
-    QVERIFY(putFile(files_->host, host));
+    QVERIFY(putFile(host_, host));
     start();
     QCOMPARE(get<TriStateCheckBox>("Check1(9)")->value(), CheckValue::Checked);
     QCOMPARE(get<QComboBox>("Combo3")->currentText(), u"13-15H"_s);
@@ -467,14 +444,14 @@ void TestWindow::startUpRefused() {
     QFETCH(QString, path);
     QFETCH(int, stands);
     QFETCH(QString, verb);
-    path = files_->dir.filePath(path);
+    path = dir_.filePath(path);
     QFile::remove(path);
     QVERIFY(stands != 1 || putFile(path, {}));
     QVERIFY(stands != 2 || QDir().mkdir(path));
     Tree expected = tree(root());
     if (stands == 1)
         expected[u"cwd/Vnlini.vne"_s] = "";
-    const FileOutcome failed = ConventionsWindow(files_->host, QDir(files_->cwd())).startUp();
+    const FileOutcome failed = ConventionsWindow(host_, QDir(cwd())).startUp();
     QVERIFY(failed);
     QVERIFY(texts::failureMessage(*failed).startsWith(failureText(verb, path)));
     QCOMPARE(tree(root()), expected);
@@ -501,13 +478,13 @@ void TestWindow::transfer() {
     };
     if (faults & FullDisk && !mountSmallFileSystem(hostFolder()))
         QSKIP(qPrintable(u"no file system of its own for the host folder: "_s + qt_error_string()));
-    QVERIFY(putFile(files_->host, text("NsRkcb=1", "\n")));
+    QVERIFY(putFile(host_, text("NsRkcb=1", "\n")));
     // Root's folders, which the user may read; the current folder the user may write.
-    QVERIFY(setMode(root(), 0755) && setMode(files_->cwd(), 0777) && setMode(hostFolder(), 0755));
-    QVERIFY(setMode(files_->host, faults & HostWritable ? 0666 : 0644));
+    QVERIFY(setMode(root(), 0755) && setMode(cwd(), 0777) && setMode(hostFolder(), 0755));
+    QVERIFY(setMode(host_, faults & HostWritable ? 0666 : 0644));
     start();
     get<TriStateCheckBox>("Check1(9)")->setValue(CheckValue::Unchecked);
-    const QString copy = files_->cwd(u"Vnlini.vne"_s);
+    const QString copy = cwd(u"Vnlini.vne"_s);
     if (faults & CopyIsFolder)
         QVERIFY(QFile::remove(copy) && QDir().mkdir(copy));
     Tree expected = tree(root());
@@ -523,7 +500,7 @@ void TestWindow::transfer() {
     const QString message = messageOnPress("Command6");
     if (faults & AsUser)
         QVERIFY(seteuid(0) == 0);
-    const QString failed = faults & CopyIsFolder ? copy : files_->host;
+    const QString failed = faults & CopyIsFolder ? copy : host_;
     QCOMPARE(message.startsWith(failureText(u"d'écrire"_s, failed)), fails);
     QCOMPARE(message.isEmpty(), !fails);
     QCOMPARE(tree(root()), expected);
@@ -533,7 +510,7 @@ void TestWindow::transfer() {
         QVERIFY(mount(nullptr, QFile::encodeName(hostFolder()).constData(), nullptr, MS_REMOUNT,
                       "size=1m") == 0);
     QVERIFY(!window_->transferToHost());
-    QCOMPARE(fileBytes(files_->host), written);
+    QCOMPARE(fileBytes(host_), written);
 }
 
 void TestWindow::badSystemFileOpens_data() {
@@ -541,13 +518,11 @@ void TestWindow::badSystemFileOpens_data() {
     QTest::addColumn<QByteArray>("opened"); // the side then, as a system file
     const QByteArray base = systemFile("2\r\n", "\"base\"\r\n\"base\"\r\n");
     const QByteArray complete = systemFile("0\r\n", "\"a\"\r\n\"b\"\r\n");
-    const QByteArray eightBit = systemFile("0\r\n", "\"\x80\xff ,\r\n\"\r\n\"b\"\r\n");
     QTest::newRow("missing") << QByteArray() << base;
     QTest::newRow("a field of 8 MB") << QByteArray(8 << 20, '0') + "1"
                                      << "1" + base.sliced(1);
     QTest::newRow("6 MB after the 20 fields")
         << complete + QByteArray("\"\r\n,\xff\0", 6).repeated(1 << 20) << complete;
-    QTest::newRow("8-bit bytes, comma and line end in a range") << eightBit << eightBit;
 }
 
 // Opening a missing, bad or huge system file over one opened before shows nothing, sets what it
@@ -556,8 +531,8 @@ void TestWindow::badSystemFileOpens() {
     QFETCH(QByteArray, file);
     QFETCH(QByteArray, opened);
     start();
-    QVERIFY(putFile(files_->cwd(u"Base.vns"_s), systemFile("2\r\n", "\"base\"\r\n\"base\"\r\n")));
-    QVERIFY(file.isNull() || putFile(files_->cwd(u"Mauvais.vns"_s), file));
+    QVERIFY(putFile(cwd(u"Base.vns"_s), systemFile("2\r\n", "\"base\"\r\n\"base\"\r\n")));
+    QVERIFY(file.isNull() || putFile(cwd(u"Mauvais.vns"_s), file));
     setName(u"Base"_s);
     press("Command5");
     const Tree before = tree(root());
@@ -570,35 +545,33 @@ void TestWindow::badSystemFileOpens() {
 // A save over a file cut short by the file size limit, and a save where a folder stands, show
 // a message and change no file; once the fault is gone, the same click saves.
 void TestWindow::failedSaves() {
-    QVERIFY(putFile(files_->cwd(u"Acol.vns"_s), "former"));
-    QVERIFY(QDir().mkdir(files_->cwd(u"Dossier.vns"_s)));
+    QVERIFY(putFile(cwd(u"Acol.vns"_s), "former"));
+    QVERIFY(QDir().mkdir(cwd(u"Dossier.vns"_s)));
     start();
     const Tree before = tree(root());
     setName(u"Dossier"_s);
-    QVERIFY(messageOnPress("Command2")
-                .startsWith(failureText(u"d'écrire"_s, files_->cwd(u"Dossier.vns"_s))));
+    QVERIFY(
+        messageOnPress("Command2").startsWith(failureText(u"d'écrire"_s, cwd(u"Dossier.vns"_s))));
     setName(u"Acol"_s);
     press("Command7");
     QTest::mouseClick(get("Check5"), Qt::LeftButton);
-    const QString message = messageDuring([this] {
+    const QString message = [this] {
         FileSizeLimit limit(40);
-        press("Command2");
-    });
-    QVERIFY(message.startsWith(failureText(u"d'écrire"_s, files_->cwd(u"Acol.vns"_s))));
+        return messageOnPress("Command2");
+    }();
+    QVERIFY(message.startsWith(failureText(u"d'écrire"_s, cwd(u"Acol.vns"_s))));
     QCOMPARE(tree(root()), before);
     QCOMPARE(guard(), GuardState::Confirmed);
     press("Command2");
-    QCOMPARE(fileBytes(files_->cwd(u"Acol.vns"_s)),
-             encodeSystemFile(window_->sideSettings(Side::NS)));
+    QCOMPARE(fileBytes(cwd(u"Acol.vns"_s)), encodeSystemFile(window_->sideSettings(Side::NS)));
 }
 
 // A reload whose working copy has gone says so and changes no setting.
 void TestWindow::failedReloadKeepsRunning() {
     start();
     get<TriStateCheckBox>("Check2(7)")->setValue(CheckValue::Checked);
-    QVERIFY(QFile::remove(files_->cwd(u"Vnlini.vne"_s)));
-    QVERIFY(messageOnPress("Command1")
-                .startsWith(failureText(u"de lire"_s, files_->cwd(u"Vnlini.vne"_s))));
+    QVERIFY(QFile::remove(cwd(u"Vnlini.vne"_s)));
+    QVERIFY(messageOnPress("Command1").startsWith(failureText(u"de lire"_s, cwd(u"Vnlini.vne"_s))));
     QCOMPARE(get<TriStateCheckBox>("Check2(7)")->value(), CheckValue::Checked);
     QCOMPARE(get<QListView>("List1")->model()->rowCount(), 0);
 }
