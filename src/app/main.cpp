@@ -1,12 +1,15 @@
+#include "command_line.h"
 #include "form1.h"
-#include "hostfile/host_paths.h"
+#include "start_up.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QMessageBox>
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
+    const auto read = readCommandLine(argc, argv);
+    if (const int* status = std::get_if<int>(&read))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("systemes-encheres"));
     QApplication::setApplicationDisplayName({});
@@ -14,15 +17,11 @@ int main(int argc, char* argv[]) {
 
     // The standard buttons and the system's error texts in French.
     QTranslator qtFrench;
-    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtFrench);
+    installQtFrench(qtFrench);
 
-    Form1 form(hostSettingsPath(), QDir::current());
-    if (const FileOutcome failed = form.startUp()) {
-        QMessageBox::critical(nullptr, form.windowTitle(), failed->message());
+    const std::unique_ptr<Form1> form = startWindow(std::get<PlaceOptions>(read));
+    if (!form)
         return 1;
-    }
-    form.show();
+    form->show();
     return QApplication::exec();
 }
