@@ -14,6 +14,8 @@
 #include <cstring>
 #include <functional>
 
+using namespace vornelle;
+
 namespace {
 
 void startUp(benchmark::State& state, const Workspace& ws) {
@@ -84,7 +86,7 @@ void memchrScan(benchmark::State& state, const Workspace& ws) {
 
 // The window reloads its working copy, as the button "Xnl >>>" does.
 void load(benchmark::State& state, const QDir& folder) {
-    Form1 form(QString(), folder);
+    ConventionsWindow form(QString(), folder);
     form.show();
     QCoreApplication::processEvents();
     for (auto _ : state) {

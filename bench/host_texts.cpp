@@ -2,6 +2,8 @@
 
 #include "model/convention_catalogue.h"
 
+using namespace vornelle;
+
 namespace {
 
 QByteArray keyLine(int keyNumber) {
@@ -40,12 +42,12 @@ QByteArray typicalHostText() {
 SideSettings sampleSettings(Side side) {
     SideSettings s;
     const int shift = side == Side::NS ? 0 : 1;
-    for (std::size_t i = 0; i < s.conventions.size(); ++i)
-        s.conventions[i] = int(i + shift) % 3;
-    s.openingChoice = side == Side::NS ? OpeningChoice::Option0 : OpeningChoice::Option1;
+    for (std::size_t i = 0; i < s.general.size(); ++i)
+        s.general[i] = CheckValue(int(i + shift) % 3);
+    s.opening = side == Side::NS ? OpeningChoice::Weak : OpeningChoice::Standard;
     s.ntRangeVulnerable = catalogue::ntRangeTexts[std::size_t(2 + shift)].toString();
     s.ntRangeNotVulnerable = catalogue::ntRangeTexts[std::size_t(5 - shift)].toString();
     for (std::size_t i = 0; i < s.competitive.size(); ++i)
-        s.competitive[i] = int(i + shift) % 2;
+        s.competitive[i] = CheckValue(int(i + shift) % 2);
     return s;
 }

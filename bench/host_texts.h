@@ -14,4 +14,4 @@ QByteArray hostText(int lines, int keyEvery);
 QByteArray typicalHostText();
 
 // Values for both sides that change some of the lines the texts hold.
-SideSettings sampleSettings(Side side);
+vornelle::SideSettings sampleSettings(vornelle::Side side);

@@ -20,8 +20,8 @@ std::unique_ptr<QWidget> shownBareWindow() {
     return shown(std::move(window));
 }
 
-std::unique_ptr<Form1> shownStartedWindow(const QString& hostPath, const QDir& folder) {
-    auto form = std::make_unique<Form1>(hostPath, folder);
+std::unique_ptr<ConventionsWindow> shownStartedWindow(const QString& hostPath, const QDir& folder) {
+    auto form = std::make_unique<ConventionsWindow>(hostPath, folder);
     if (form->startUp())
         return nullptr;
     form->show();

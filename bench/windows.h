@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form1.h"
+#include "conventions_window.h"
 
 #include <QWidget>
 
@@ -13,4 +13,4 @@ std::unique_ptr<QWidget> shownBareWindow();
 
 // The program's window after its start-up sequence on `hostPath`, as main() shows it; none
 // when the start-up failed.
-std::unique_ptr<Form1> shownStartedWindow(const QString& hostPath, const QDir& folder);
+std::unique_ptr<ConventionsWindow> shownStartedWindow(const QString& hostPath, const QDir& folder);

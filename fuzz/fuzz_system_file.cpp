@@ -2,6 +2,7 @@
 // drawn from the same bytes with range texts free of double quotes.
 #include "fuzz_check.h"
 #include "model/convention_catalogue.h"
+#include "recording_target.h"
 #include "systemfile/system_file_format.h"
 
 #include <QStringDecoder>
@@ -9,42 +10,16 @@
 #include <algorithm>
 #include <cstdint>
 
+using namespace vornelle;
+
 namespace {
 
-// Fields come from distinct bytes of the input, and each call to next() moves on.
-void checkFields(QByteArrayView input) {
-    FieldReader reader(input);
-    qsizetype fields = 0;
-    qsizetype bytes = 0;
-    while (const auto field = reader.next()) {
-        bytes += field->text.size();
-        require(++fields <= input.size(), "more fields than bytes");
-        require(bytes <= input.size(), "fields hold more bytes than the input");
-    }
-}
-
-// Counts what the open sets and checks every value is one a control can hold.
-class CheckingTarget : public SettingsTarget {
-  public:
-    int values = 0;
-
-    void setCheck(Side, Group group, int row, int value) override {
-        const int rows = group == Group::General ? GeneralCount : CompetitiveCount;
-        require(row >= 0 && row < rows && value >= 0 && value <= check::Grayed,
-                "open set a check value out of range");
-        ++values;
-    }
-    void setOpening(Side, OpeningChoice choice) override {
-        require(choice != OpeningChoice::None, "open set no option");
-        ++values;
-    }
-    void setRange(Side, RangeKind, const QString&) override { ++values; }
-};
-
+// The open sets at most the 20 values, and says it read them all only when it did.
 void checkOpen(QByteArrayView input) {
-    CheckingTarget target;
+    RecordingTarget target;
     const bool complete = decodeSystemFile(input, Side::EO, target);
-    require(target.values <= 20 && complete == (target.values == 20), "open set too much");
+    require(target.events.size() <= 20 && complete == (target.events.size() == 20),
+            "open set too much");
 }
 
 // One side's values from the input: check values and the option from its first 20 bytes, the
@@ -55,10 +30,10 @@ SideSettings savedFrom(QByteArrayView input) {
     };
     SideSettings s;
     for (int i = 0; i < GeneralCount; ++i)
-        s.conventions[std::size_t(i)] = int(byte(i) % 3);
-    s.openingChoice = OpeningChoice(byte(12) % 3);
+        s.general[std::size_t(i)] = CheckValue(byte(i) % 3);
+    s.opening = OpeningChoice(byte(12) % 3);
     for (int i = 0; i < CompetitiveCount; ++i)
-        s.competitive[std::size_t(i)] = int(byte(15 + i) % 3);
+        s.competitive[std::size_t(i)] = CheckValue(byte(15 + i) % 3);
     QByteArray texts = input.size() > 20 ? input.sliced(20).toByteArray() : QByteArray();
     texts.removeIf([](char c) { return c == '"'; });
     const qsizetype cut = std::min<qsizetype>(byte(13), texts.size());
@@ -72,8 +47,8 @@ SideSettings savedFrom(QByteArrayView input) {
 void checkSaveReadsBack(QByteArrayView input) {
     const SideSettings saved = savedFrom(input);
     SideSettings expected = saved;
-    if (expected.openingChoice == OpeningChoice::None)
-        expected.openingChoice = OpeningChoice::Option1;
+    if (expected.opening == OpeningChoice::None)
+        expected.opening = OpeningChoice::Standard;
     SideSettingsPair opened;
     require(decodeSystemFile(encodeSystemFile(saved), Side::NS, opened), "save read back short");
     require(opened.ns == expected, "save read back other values");
@@ -83,7 +58,6 @@ void checkSaveReadsBack(QByteArrayView input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArrayView input(reinterpret_cast<const char*>(data), qsizetype(size));
-    checkFields(input);
     checkOpen(input);
     checkSaveReadsBack(input);
     return 0;

@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QString>
-#include <QStringList>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -21,10 +21,22 @@ inline bool putFile(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-// Every name in `folder`, hidden ones included: temporary files left behind show here.
-inline QStringList folderEntries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot);
+inline QString dataPath(const QString& name) {
+    return QStringLiteral(TEST_DATA_DIR "/") + name;
+}
+
+// Whether `actual` equals the stored file tests/data/`name`. When it does not, the unified
+// diff is printed and `actual` is kept in the temporary folder, to look at or to copy over.
+inline bool matchesStored(const QByteArray& actual, const QString& name) {
+    if (actual == fileBytes(dataPath(name)))
+        return true;
+    const QString kept = QDir::temp().filePath(QString(name).replace(u'/', u'-'));
+    putFile(kept, actual);
+    QProcess diff;
+    diff.start(QStringLiteral("diff"), {QStringLiteral("-u"), dataPath(name), kept});
+    diff.waitForFinished();
+    qWarning("%s", diff.readAllStandardOutput().constData());
+    return false;
 }
 
 // While alive, no file of this process may grow past `bytes`: writes beyond it come back short

@@ -6,8 +6,9 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace vornelle;
 
-Q_DECLARE_METATYPE(PlaceOptions)
+Q_DECLARE_METATYPE(vornelle::PlaceOptions)
 
 class TestHostPaths : public QObject {
     Q_OBJECT

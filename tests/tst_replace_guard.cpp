@@ -3,6 +3,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace vornelle;
 
 Q_DECLARE_METATYPE(GuardState)
 
@@ -36,6 +37,9 @@ void TestReplaceGuard::check() {
     QFETCH(GuardState, after);
     const QStringList listed{u"Acol.vns"_s, u"Sayc.VNS"_s};
     QCOMPARE(checkReplace(name, listed, boxOf(before).value), after);
+    // The box's value alone tells the state back; it can be clicked once the guard is armed.
+    QCOMPARE(stateOfValue(boxOf(after).value), after);
+    QCOMPARE(boxOf(after).enabled, after != GuardState::Disarmed);
 }
 
 QTEST_APPLESS_MAIN(TestReplaceGuard)

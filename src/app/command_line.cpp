@@ -59,7 +59,7 @@ QString folderProblem(const QCommandLineParser& parser, const QCommandLineOption
     return u"--%1 : « %2 » n'est pas un dossier."_s.arg(option.names().constFirst(), value);
 }
 
-std::variant<PlaceOptions, int> parse(const QStringList& arguments) {
+std::variant<vornelle::PlaceOptions, int> parse(const QStringList& arguments) {
     const Options options;
     QCommandLineParser parser;
     parser.setApplicationDescription(description);
@@ -81,13 +81,14 @@ std::variant<PlaceOptions, int> parse(const QStringList& arguments) {
     for (const QCommandLineOption* folder : {&options.workFolder, &options.winePrefix})
         if (const QString problem = folderProblem(parser, *folder); !problem.isEmpty())
             return refuse(problem);
-    return PlaceOptions{parser.value(options.hostFile), parser.value(options.winePrefix),
-                        parser.value(options.workFolder), parser.isSet(options.documents)};
+    return vornelle::PlaceOptions{parser.value(options.hostFile), parser.value(options.winePrefix),
+                                  parser.value(options.workFolder),
+                                  parser.isSet(options.documents)};
 }
 
 } // namespace
 
-std::variant<PlaceOptions, int> readCommandLine(int& argc, char** argv) {
+std::variant<vornelle::PlaceOptions, int> readCommandLine(int& argc, char** argv) {
     const QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(u"systemes-encheres"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(VORNELLE_VERSION));

@@ -1,242 +1,195 @@
 #include "layout_table.h"
 
 #include "model/convention_catalogue.h"
+#include "window_texts.h"
 
 namespace {
 
-using namespace catalogue;
-using namespace Qt::StringLiterals;
-
-const QColor lightGrey(224, 224, 224);
-const QColor red(255, 0, 0);
-const QColor green(0, 128, 0);
-
-constexpr int rowStep = 360;
-constexpr int firstRowTop = 240;
-constexpr int boxSize = 255;
-
-QString text(QStringView s) {
-    return s.toString();
-}
-
-void addGeneralConventions(std::vector<ControlRow>& t) {
-    t.push_back({u"Label13"_s, ControlKind::Label, {120, 0, 375, 255}, text(sideNS), 72, {}});
-    t.push_back({u"Label14"_s, ControlKind::Label, {1800, 0, 375, 255}, text(sideEO), 73, {}});
-    for (int i = 0; i < GeneralCount; ++i) {
-        const int top = firstRowTop + rowStep * i;
-        t.push_back({memberName("Check1", i),
-                     ControlKind::CheckBox,
-                     {120, top, boxSize, boxSize},
-                     {},
-                     15 + i,
-                     {}});
-        t.push_back({memberName("Label1", i),
-                     ControlKind::Label,
-                     {480, top, 1455, 255},
-                     text(generalConventions[std::size_t(i)].caption),
-                     3 + i,
-                     {},
-                     true});
-        t.push_back({memberName("Check2", i),
-                     ControlKind::CheckBox,
-                     {2040, top, boxSize, boxSize},
-                     {},
-                     27 + i,
-                     {}});
-    }
-}
-
-// A frame of option buttons or check boxes, one per row, with the rows' own tab indices.
-void addFrame(std::vector<ControlRow>& t, const char* frame, const char* members, QRect place,
-              QStringView caption, int frameTab, int firstTab, int count, ControlKind kind) {
-    const QString frameName = QString::fromLatin1(frame);
-    t.push_back({frameName, ControlKind::Frame, place, text(caption), frameTab, {}});
-    for (int i = 0; i < count; ++i) {
-        t.push_back({memberName(members, i),
-                     kind,
-                     {120, firstRowTop + rowStep * i, boxSize, boxSize},
-                     {},
-                     firstTab + i,
-                     frameName});
-    }
-}
-
-void addOpeningAndRanges(std::vector<ControlRow>& t) {
-    addFrame(t, "Frame1", "Option1", {2400, 0, 495, 975}, sideNS, 44, 45, 2,
-             ControlKind::OptionButton);
-    t.push_back({u"Label2"_s,
-                 ControlKind::Label,
-                 {3000, 240, 1215, 255},
-                 text(openingCaptions[0]),
-                 39,
-                 {}});
-    t.push_back({u"Label3"_s,
-                 ControlKind::Label,
-                 {3000, 600, 1215, 255},
-                 text(openingCaptions[1]),
-                 40,
-                 {}});
-    addFrame(t, "Frame2", "Option2", {4320, 0, 495, 975}, sideEO, 41, 42, 2,
-             ControlKind::OptionButton);
-    t.push_back({u"Label4"_s, ControlKind::Label, {3000, 1080, 855, 255}, text(sideNS), 63, {}});
-    t.push_back({u"Label5"_s, ControlKind::Label, {3960, 1080, 855, 255}, text(sideEO), 64, {}});
-    t.push_back({u"Label6"_s,
-                 ControlKind::Label,
-                 {2280, 1440, 615, 315},
-                 text(rangeRowCaptions[0]),
-                 65,
-                 {},
-                 true,
-                 red});
-    t.push_back({u"Label7"_s,
-                 ControlKind::Label,
-                 {2280, 1800, 615, 315},
-                 text(rangeRowCaptions[1]),
-                 66,
-                 {},
-                 true,
-                 green});
-    t.push_back(
-        {u"Combo1"_s, ControlKind::ComboBox, {3000, 1440, 855, 315}, {}, 59, {}, true, red});
-    t.push_back(
-        {u"Combo2"_s, ControlKind::ComboBox, {3000, 1800, 855, 315}, {}, 60, {}, true, green});
-    t.push_back(
-        {u"Combo3"_s, ControlKind::ComboBox, {3960, 1440, 855, 315}, {}, 61, {}, true, red});
-    t.push_back(
-        {u"Combo4"_s, ControlKind::ComboBox, {3960, 1800, 855, 315}, {}, 62, {}, true, green});
-}
-
-void addCompetitive(std::vector<ControlRow>& t) {
-    addFrame(t, "Frame7", "Check3", {2400, 2160, 495, 2055}, sideNS, 47, 49, CompetitiveCount,
-             ControlKind::CheckBox);
-    for (int k = 0; k < CompetitiveCount; ++k) {
-        t.push_back({QStringLiteral("Label%1").arg(8 + k),
-                     ControlKind::Label,
-                     {3000, 2400 + rowStep * k, 1215, 255},
-                     text(competitiveConventions[std::size_t(k)].caption),
-                     67 + k,
-                     {}});
-    }
-    addFrame(t, "Frame8", "Check4", {4320, 2160, 495, 2055}, sideEO, 48, 54, CompetitiveCount,
-             ControlKind::CheckBox);
-}
-
-void addSystemFileArea(std::vector<ControlRow>& t) {
-    t.push_back({u"Check5"_s,
-                 ControlKind::CheckBox,
-                 {2520, 4320, 2175, 255},
-                 text(replaceCaption),
-                 85,
-                 {},
-                 false,
-                 red});
-    t.push_back({u"Text1"_s,
-                 ControlKind::TextBox,
-                 {120, 4680, 2175, 285},
-                 text(defaultSystemName),
-                 76,
-                 {}});
-    t.push_back({u"File2"_s,
-                 ControlKind::FileListBox,
-                 {2400, 4680, 2415, 1455},
-                 text(systemFilePattern),
-                 77,
-                 {},
-                 true});
-    t.push_back({u"Command4"_s,
-                 ControlKind::PictureButton,
-                 {120, 5040, 615, 495},
-                 text(openNSTip),
-                 78,
-                 {},
-                 false,
-                 {},
-                 Picture::OpenFolder});
-    t.push_back({u"Command6"_s,
-                 ControlKind::PictureButton,
-                 {840, 5040, 735, 1095},
-                 text(transferTip),
-                 80,
-                 {},
-                 false,
-                 {},
-                 Picture::TransferDisk});
-    t.push_back({u"Command5"_s,
-                 ControlKind::PictureButton,
-                 {1680, 5040, 615, 495},
-                 text(openEOTip),
-                 79,
-                 {},
-                 false,
-                 {},
-                 Picture::OpenFolder});
-    t.push_back({u"Command2"_s,
-                 ControlKind::PictureButton,
-                 {120, 5640, 615, 495},
-                 text(saveNSTip),
-                 74,
-                 {},
-                 false,
-                 {},
-                 Picture::SaveDisk});
-    t.push_back({u"Command3"_s,
-                 ControlKind::PictureButton,
-                 {1680, 5640, 615, 495},
-                 text(saveEOTip),
-                 75,
-                 {},
-                 false,
-                 {},
-                 Picture::SaveDisk});
-}
-
-// Controls beyond the right edge of the client area: never seen, still in the tab order.
-void addHiddenControls(std::vector<ControlRow>& t) {
-    t.push_back({u"File1"_s,
-                 ControlKind::FileListBox,
-                 {10560, 3120, 1815, 1845},
-                 text(hostFilePattern),
-                 0,
-                 {}});
-    t.push_back(
-        {u"Command1"_s, ControlKind::Button, {7200, 120, 1335, 495}, text(reloadCaption), 1, {}});
-    t.push_back({u"List1"_s, ControlKind::ListBox, {6840, 960, 1815, 2595}, {}, 2, {}});
-    t.push_back(
-        {u"Command7"_s, ControlKind::Button, {5640, 1920, 1215, 495}, text(checkCaption), 81, {}});
-    t.push_back({u"List2"_s, ControlKind::ListBox, {5640, 3000, 1095, 1425}, {}, 82, {}});
-    t.push_back({u"Label15"_s,
-                 ControlKind::Label,
-                 {5400, 1080, 975, 495},
-                 text(spareLabelCaption),
-                 83,
-                 {}});
-    t.push_back({u"Label16"_s,
-                 ControlKind::Label,
-                 {5520, 4800, 1815, 255},
-                 text(replaceCaption),
-                 84,
-                 {},
-                 true,
-                 red});
-}
-
-std::vector<ControlRow> buildLayout() {
-    std::vector<ControlRow> t;
-    addGeneralConventions(t);
-    addOpeningAndRanges(t);
-    addCompetitive(t);
-    addSystemFileArea(t);
-    addHiddenControls(t);
-    return t;
-}
+// One control a line, or two where its texts do not fit.
+// clang-format off
+constexpr WindowLayout layout{
+    .ns = {
+        .generalHeader =
+            {.name = "Label13", .twips = {120, 0, 375, 255}, .tabIndex = 72, .caption = texts::ns},
+        .general = {{
+            {.name = "Check1(0)", .twips = {120, 240, 255, 255}, .tabIndex = 15},
+            {.name = "Check1(1)", .twips = {120, 600, 255, 255}, .tabIndex = 16},
+            {.name = "Check1(2)", .twips = {120, 960, 255, 255}, .tabIndex = 17},
+            {.name = "Check1(3)", .twips = {120, 1320, 255, 255}, .tabIndex = 18},
+            {.name = "Check1(4)", .twips = {120, 1680, 255, 255}, .tabIndex = 19},
+            {.name = "Check1(5)", .twips = {120, 2040, 255, 255}, .tabIndex = 20},
+            {.name = "Check1(6)", .twips = {120, 2400, 255, 255}, .tabIndex = 21},
+            {.name = "Check1(7)", .twips = {120, 2760, 255, 255}, .tabIndex = 22},
+            {.name = "Check1(8)", .twips = {120, 3120, 255, 255}, .tabIndex = 23},
+            {.name = "Check1(9)", .twips = {120, 3480, 255, 255}, .tabIndex = 24},
+            {.name = "Check1(10)", .twips = {120, 3840, 255, 255}, .tabIndex = 25},
+            {.name = "Check1(11)", .twips = {120, 4200, 255, 255}, .tabIndex = 26},
+        }},
+        .openingFrame =
+            {.name = "Frame1", .twips = {2400, 0, 495, 975}, .tabIndex = 44, .caption = texts::ns},
+        .opening = {{
+            {.name = "Option1(0)", .twips = {120, 240, 255, 255}, .tabIndex = 45},
+            {.name = "Option1(1)", .twips = {120, 600, 255, 255}, .tabIndex = 46},
+        }},
+        .ntRangeHeader =
+            {.name = "Label4", .twips = {3000, 1080, 855, 255}, .tabIndex = 63,
+             .caption = texts::ns},
+        .ntRange = {{
+            {.name = "Combo1", .twips = {3000, 1440, 855, 315}, .tabIndex = 59,
+             .background = Colour::LightGrey, .textColour = Colour::Red},
+            {.name = "Combo2", .twips = {3000, 1800, 855, 315}, .tabIndex = 60,
+             .background = Colour::LightGrey, .textColour = Colour::Green},
+        }},
+        .competitiveFrame =
+            {.name = "Frame7", .twips = {2400, 2160, 495, 2055}, .tabIndex = 47,
+             .caption = texts::ns},
+        .competitive = {{
+            {.name = "Check3(0)", .twips = {120, 240, 255, 255}, .tabIndex = 49},
+            {.name = "Check3(1)", .twips = {120, 600, 255, 255}, .tabIndex = 50},
+            {.name = "Check3(2)", .twips = {120, 960, 255, 255}, .tabIndex = 51},
+            {.name = "Check3(3)", .twips = {120, 1320, 255, 255}, .tabIndex = 52},
+            {.name = "Check3(4)", .twips = {120, 1680, 255, 255}, .tabIndex = 53},
+        }},
+    },
+    .eo = {
+        .generalHeader =
+            {.name = "Label14", .twips = {1800, 0, 375, 255}, .tabIndex = 73, .caption = texts::eo},
+        .general = {{
+            {.name = "Check2(0)", .twips = {2040, 240, 255, 255}, .tabIndex = 27},
+            {.name = "Check2(1)", .twips = {2040, 600, 255, 255}, .tabIndex = 28},
+            {.name = "Check2(2)", .twips = {2040, 960, 255, 255}, .tabIndex = 29},
+            {.name = "Check2(3)", .twips = {2040, 1320, 255, 255}, .tabIndex = 30},
+            {.name = "Check2(4)", .twips = {2040, 1680, 255, 255}, .tabIndex = 31},
+            {.name = "Check2(5)", .twips = {2040, 2040, 255, 255}, .tabIndex = 32},
+            {.name = "Check2(6)", .twips = {2040, 2400, 255, 255}, .tabIndex = 33},
+            {.name = "Check2(7)", .twips = {2040, 2760, 255, 255}, .tabIndex = 34},
+            {.name = "Check2(8)", .twips = {2040, 3120, 255, 255}, .tabIndex = 35},
+            {.name = "Check2(9)", .twips = {2040, 3480, 255, 255}, .tabIndex = 36},
+            {.name = "Check2(10)", .twips = {2040, 3840, 255, 255}, .tabIndex = 37},
+            {.name = "Check2(11)", .twips = {2040, 4200, 255, 255}, .tabIndex = 38},
+        }},
+        .openingFrame =
+            {.name = "Frame2", .twips = {4320, 0, 495, 975}, .tabIndex = 41, .caption = texts::eo},
+        .opening = {{
+            {.name = "Option2(0)", .twips = {120, 240, 255, 255}, .tabIndex = 42},
+            {.name = "Option2(1)", .twips = {120, 600, 255, 255}, .tabIndex = 43},
+        }},
+        .ntRangeHeader =
+            {.name = "Label5", .twips = {3960, 1080, 855, 255}, .tabIndex = 64,
+             .caption = texts::eo},
+        .ntRange = {{
+            {.name = "Combo3", .twips = {3960, 1440, 855, 315}, .tabIndex = 61,
+             .background = Colour::LightGrey, .textColour = Colour::Red},
+            {.name = "Combo4", .twips = {3960, 1800, 855, 315}, .tabIndex = 62,
+             .background = Colour::LightGrey, .textColour = Colour::Green},
+        }},
+        .competitiveFrame =
+            {.name = "Frame8", .twips = {4320, 2160, 495, 2055}, .tabIndex = 48,
+             .caption = texts::eo},
+        .competitive = {{
+            {.name = "Check4(0)", .twips = {120, 240, 255, 255}, .tabIndex = 54},
+            {.name = "Check4(1)", .twips = {120, 600, 255, 255}, .tabIndex = 55},
+            {.name = "Check4(2)", .twips = {120, 960, 255, 255}, .tabIndex = 56},
+            {.name = "Check4(3)", .twips = {120, 1320, 255, 255}, .tabIndex = 57},
+            {.name = "Check4(4)", .twips = {120, 1680, 255, 255}, .tabIndex = 58},
+        }},
+    },
+    // "Michael's  CueBid", "2  Faible" and "Blackwood  5 clés" with two blanks, and "Roudi "
+    // with its trailing blank, are the captions players know: they stay as they are.
+    .generalCaptions = {{
+        {.name = "Label1(0)", .twips = {480, 240, 1455, 255}, .tabIndex = 3,
+         .caption = u"Texas", .background = Colour::LightGrey},
+        {.name = "Label1(1)", .twips = {480, 600, 1455, 255}, .tabIndex = 4,
+         .caption = u"Texas mineur", .background = Colour::LightGrey},
+        {.name = "Label1(2)", .twips = {480, 960, 1455, 255}, .tabIndex = 5,
+         .caption = u"2 Trèfles Landy", .background = Colour::LightGrey},
+        {.name = "Label1(3)", .twips = {480, 1320, 1455, 255}, .tabIndex = 6,
+         .caption = u"Intervention à 2SA", .background = Colour::LightGrey},
+        {.name = "Label1(4)", .twips = {480, 1680, 1455, 255}, .tabIndex = 7,
+         .caption = u"Michael's  CueBid", .background = Colour::LightGrey},
+        {.name = "Label1(5)", .twips = {480, 2040, 1455, 255}, .tabIndex = 8,
+         .caption = u"2  Faible", .background = Colour::LightGrey},
+        {.name = "Label1(6)", .twips = {480, 2400, 1455, 255}, .tabIndex = 9,
+         .caption = u"2 Carreaux Fort", .background = Colour::LightGrey},
+        {.name = "Label1(7)", .twips = {480, 2760, 1455, 255}, .tabIndex = 10,
+         .caption = u"Mineures inversées", .background = Colour::LightGrey},
+        {.name = "Label1(8)", .twips = {480, 3120, 1455, 255}, .tabIndex = 11,
+         .caption = u"Roudi ", .background = Colour::LightGrey},
+        {.name = "Label1(9)", .twips = {480, 3480, 1455, 255}, .tabIndex = 12,
+         .caption = u"Blackwood  5 clés", .background = Colour::LightGrey},
+        {.name = "Label1(10)", .twips = {480, 3840, 1455, 255}, .tabIndex = 13,
+         .caption = u"1SA Sandwich", .background = Colour::LightGrey},
+        {.name = "Label1(11)", .twips = {480, 4200, 1455, 255}, .tabIndex = 14,
+         .caption = u"Meilleure mineure", .background = Colour::LightGrey},
+    }},
+    .openingCaptions = {{
+        {.name = "Label2", .twips = {3000, 240, 1215, 255}, .tabIndex = 39,
+         .caption = u"12H - 13DH"},
+        {.name = "Label3", .twips = {3000, 600, 1215, 255}, .tabIndex = 40,
+         .caption = u"13H - 14DH"},
+    }},
+    .ntRangeCaptions = {{
+        {.name = "Label6", .twips = {2280, 1440, 615, 315}, .tabIndex = 65,
+         .caption = u"Vul", .background = Colour::LightGrey, .textColour = Colour::Red},
+        {.name = "Label7", .twips = {2280, 1800, 615, 315}, .tabIndex = 66,
+         .caption = u"N. Vul", .background = Colour::LightGrey, .textColour = Colour::Green},
+    }},
+    .competitiveCaptions = {{
+        {.name = "Label8", .twips = {3000, 2400, 1215, 255}, .tabIndex = 67,
+         .caption = u"Splinter"},
+        {.name = "Label9", .twips = {3000, 2760, 1215, 255}, .tabIndex = 68,
+         .caption = u"2SA Truscot"},
+        {.name = "Label10", .twips = {3000, 3120, 1215, 255}, .tabIndex = 69,
+         .caption = u"2SA - 3SA fitté"},
+        {.name = "Label11", .twips = {3000, 3480, 1215, 255}, .tabIndex = 70,
+         .caption = u"2SA spécial"},
+        {.name = "Label12", .twips = {3000, 3840, 1215, 255}, .tabIndex = 71,
+         .caption = u"1M - 4M faible"},
+    }},
+    .replaceBox =
+        {.name = "Check5", .twips = {2520, 4320, 2175, 255}, .tabIndex = 85,
+         .caption = texts::replaceFile, .textColour = Colour::Red},
+    .systemName =
+        {.name = "Text1", .twips = {120, 4680, 2175, 285}, .tabIndex = 76,
+         .caption = u"MonSystème"},
+    .systemFiles =
+        {.name = "File2", .twips = {2400, 4680, 2415, 1455}, .tabIndex = 77,
+         .pattern = vornelle::catalogue::systemFilePattern, .background = Colour::LightGrey},
+    .openNsButton =
+        {.name = "Command4", .twips = {120, 5040, 615, 495}, .tabIndex = 78,
+         .toolTip = u"Ouvrir en NS", .icon = Picture::OpenFolder},
+    .transferButton =
+        {.name = "Command6", .twips = {840, 5040, 735, 1095}, .tabIndex = 80,
+         .toolTip = u"Transférer vers Vornelle", .icon = Picture::TransferDisk},
+    .openEoButton =
+        {.name = "Command5", .twips = {1680, 5040, 615, 495}, .tabIndex = 79,
+         .toolTip = u"Ouvrir en EO", .icon = Picture::OpenFolder},
+    .saveNsButton =
+        {.name = "Command2", .twips = {120, 5640, 615, 495}, .tabIndex = 74,
+         .toolTip = u"Enregistrer NS", .icon = Picture::SaveDisk},
+    .saveEoButton =
+        {.name = "Command3", .twips = {1680, 5640, 615, 495}, .tabIndex = 75,
+         .toolTip = u"Enregistrer EO", .icon = Picture::SaveDisk},
+    // The controls that take part in no operation keep the captions of their form names.
+    .hostFiles =
+        {.name = "File1", .twips = {10560, 3120, 1815, 1845}, .tabIndex = 0, .pattern = u"*.ini"},
+    .reloadButton =
+        {.name = "Command1", .twips = {7200, 120, 1335, 495}, .tabIndex = 1, .caption = u"Xnl >>>"},
+    .workingCopyLines = {.name = "List1", .twips = {6840, 960, 1815, 2595}, .tabIndex = 2},
+    .checkButton =
+        {.name = "Command7", .twips = {5640, 1920, 1215, 495}, .tabIndex = 81,
+         .caption = u"Command7"},
+    .spareList = {.name = "List2", .twips = {5640, 3000, 1095, 1425}, .tabIndex = 82},
+    .spareLabel =
+        {.name = "Label15", .twips = {5400, 1080, 975, 495}, .tabIndex = 83, .caption = u"Label15"},
+    .spareReplaceLabel =
+        {.name = "Label16", .twips = {5520, 4800, 1815, 255}, .tabIndex = 84,
+         .caption = texts::replaceFile, .background = Colour::LightGrey, .textColour = Colour::Red},
+};
+// clang-format on
 
 } // namespace
 
-QString memberName(const char* array, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1StringView(array)).arg(index);
-}
-
-const std::vector<ControlRow>& form1Layout() {
-    static const std::vector<ControlRow> layout = buildLayout();
+const WindowLayout& windowLayout() {
     return layout;
 }

@@ -1,41 +1,36 @@
 #pragma once
 
-#include <QColor>
+#include "model/side_settings.h"
+
 #include <QRect>
-#include <QString>
+#include <QStringView>
 
-#include <vector>
+#include <array>
 
-// The window's controls as a table: each with its kind, place and size in twips, caption,
-// colours and tab index. The window is built from it and nothing else places a control.
+// The window's controls as a table: one row per control, with its object name, place and size
+// in twips, tab index, texts and colours. The window is built from it and nothing else places a
+// control. The members of the table say what each control is for; the object names are the
+// window's form names, kept for tests and accessibility.
 
 inline constexpr int twipsPerPixel = 15;
 
-enum class ControlKind {
-    Label,
-    CheckBox,
-    OptionButton,
-    ComboBox,
-    ListBox,
-    TextBox,
-    FileListBox,
-    Frame,
-    Button,
-    PictureButton
-};
+// The client area, in twips.
+inline constexpr int clientWidthTwips = 4905;
+inline constexpr int clientHeightTwips = 6270;
 
 enum class Picture { None, SaveDisk, OpenFolder, TransferDisk };
+enum class Colour { Default, LightGrey, Red, Green };
 
 struct ControlRow {
-    QString name; // "Check1(3)" for member 3 of the array Check1
-    ControlKind kind;
-    QRect twips;  // left, top, width, height; inside its frame when it has one
-    QString text; // caption, initial text, file pattern or tool tip
-    int tabIndex;
-    QString frame; // name of the frame that holds it, empty for the window itself
-    bool greyBackground = false;
-    QColor textColour{}; // invalid: the system's default
-    Picture picture = Picture::None;
+    const char* name = "";
+    QRect twips{}; // left, top, width, height; inside its frame for a control in a frame
+    int tabIndex = 0;
+    QStringView caption{}; // a label's, button's or frame's text, a text box's initial text
+    QStringView toolTip{}; // also the accessible name of a picture button
+    QStringView pattern{}; // the names a file list box shows
+    Picture icon = Picture::None;
+    Colour background = Colour::Default;
+    Colour textColour = Colour::Default;
 
     QRect pixels() const {
         return {twips.x() / twipsPerPixel, twips.y() / twipsPerPixel, twips.width() / twipsPerPixel,
@@ -43,12 +38,43 @@ struct ControlRow {
     }
 };
 
-// The client area, in twips.
-inline constexpr int clientWidthTwips = 4905;
-inline constexpr int clientHeightTwips = 6270;
+// The controls of one side's column; both sides are laid out alike.
+struct SideLayout {
+    ControlRow generalHeader;
+    std::array<ControlRow, vornelle::GeneralCount> general; // check boxes
+    ControlRow openingFrame;
+    std::array<ControlRow, 2> opening; // option buttons in the frame: weak, standard
+    ControlRow ntRangeHeader;
+    std::array<ControlRow, 2> ntRange; // combo boxes: vulnerable, not vulnerable
+    ControlRow competitiveFrame;
+    std::array<ControlRow, vornelle::CompetitiveCount> competitive; // check boxes in the frame
+};
 
-// Name of member `index` of a control array.
-QString memberName(const char* array, int index);
+struct WindowLayout {
+    SideLayout ns;
+    SideLayout eo;
+    // Row captions, between the two sides' columns.
+    std::array<ControlRow, vornelle::GeneralCount> generalCaptions;
+    std::array<ControlRow, 2> openingCaptions;
+    std::array<ControlRow, 2> ntRangeCaptions;
+    std::array<ControlRow, vornelle::CompetitiveCount> competitiveCaptions;
+    // System files and the transfer, at the bottom.
+    ControlRow replaceBox;
+    ControlRow systemName;
+    ControlRow systemFiles;
+    ControlRow openNsButton;
+    ControlRow transferButton;
+    ControlRow openEoButton;
+    ControlRow saveNsButton;
+    ControlRow saveEoButton;
+    // Beyond the right edge of the client area: never seen, still in the tab order.
+    ControlRow hostFiles;
+    ControlRow reloadButton;
+    ControlRow workingCopyLines;
+    ControlRow checkButton;
+    ControlRow spareList;
+    ControlRow spareLabel;
+    ControlRow spareReplaceLabel;
+};
 
-// Every control of the window, frames before the controls they hold.
-const std::vector<ControlRow>& form1Layout();
+const WindowLayout& windowLayout();

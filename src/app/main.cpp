@@ -1,5 +1,5 @@
 #include "command_line.h"
-#include "form1.h"
+#include "conventions_window.h"
 #include "start_up.h"
 
 #include <QApplication>
@@ -12,6 +12,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("systemes-encheres"));
+    // Qt adds the application's display name, once one is set, to every window title
+    // ("... — name"): an empty one keeps the window's caption exactly as it is.
     QApplication::setApplicationDisplayName({});
     QApplication::setDesktopFileName(QStringLiteral("org.vornelle.SystemesEncheres"));
 
@@ -19,9 +21,10 @@ int main(int argc, char* argv[]) {
     QTranslator qtFrench;
     installQtFrench(qtFrench);
 
-    const std::unique_ptr<Form1> form = startWindow(std::get<PlaceOptions>(read));
-    if (!form)
+    const std::unique_ptr<ConventionsWindow> window =
+        startWindow(std::get<vornelle::PlaceOptions>(read));
+    if (!window)
         return 1;
-    form->show();
+    window->show();
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 #include "shown_lines_model.h"
 
-void ShownLinesModel::setLines(ShownLines lines) {
+void ShownLinesModel::setLines(vornelle::ShownLines lines) {
     beginResetModel();
     lines_ = std::move(lines);
     endResetModel();

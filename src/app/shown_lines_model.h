@@ -10,11 +10,11 @@ class ShownLinesModel : public QAbstractListModel {
   public:
     using QAbstractListModel::QAbstractListModel;
 
-    void setLines(ShownLines lines);
+    void setLines(vornelle::ShownLines lines);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
   private:
-    ShownLines lines_;
+    vornelle::ShownLines lines_;
 };

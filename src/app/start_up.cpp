@@ -1,11 +1,13 @@
 #include "start_up.h"
 
-#include "form1.h"
+#include "conventions_window.h"
 #include "model/convention_catalogue.h"
+#include "window_texts.h"
 
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
+using namespace vornelle;
 
 namespace {
 
@@ -31,16 +33,16 @@ QString choiceProblem(const HostFileChoice& choice) {
 
 } // namespace
 
-std::unique_ptr<Form1> startWindow(const PlaceOptions& options) {
+std::unique_ptr<ConventionsWindow> startWindow(const PlaceOptions& options) {
     const PlaceEnvironment environment = PlaceEnvironment::ofThisProcess();
     const HostFileChoice choice = chooseHostFile(options, environment);
     const QString* hostPath = std::get_if<QString>(&choice);
-    auto form = std::make_unique<Form1>(hostPath ? *hostPath : QString(),
-                                        QDir(chooseWorkFolder(options, environment)));
+    auto form = std::make_unique<ConventionsWindow>(hostPath ? *hostPath : QString(),
+                                                    QDir(chooseWorkFolder(options, environment)));
     QString problem = choiceProblem(choice);
     if (problem.isEmpty())
         if (const FileOutcome failed = form->startUp())
-            problem = failed->message();
+            problem = texts::failureMessage(*failed);
     if (problem.isEmpty())
         return form;
     QMessageBox::critical(nullptr, form->windowTitle(), problem);

@@ -11,22 +11,28 @@ class TriStateCheckBox : public QCheckBox {
   public:
     using QCheckBox::QCheckBox;
 
-    // 0 unchecked, 1 checked, 2 grayed (Qt numbers them 0, 2 and 1).
-    int value() const {
+    vornelle::CheckValue value() const {
         switch (checkState()) {
         case Qt::Checked:
-            return check::Checked;
+            return vornelle::CheckValue::Checked;
         case Qt::PartiallyChecked:
-            return check::Grayed;
+            return vornelle::CheckValue::Grayed;
         case Qt::Unchecked:
             break;
         }
-        return check::Unchecked;
+        return vornelle::CheckValue::Unchecked;
     }
-    void setValue(int value) {
-        setCheckState(value == check::Checked  ? Qt::Checked
-                      : value == check::Grayed ? Qt::PartiallyChecked
-                                               : Qt::Unchecked);
+    // Qt numbers the states 0, 2 and 1: each is named here rather than converted.
+    void setValue(vornelle::CheckValue value) {
+        switch (value) {
+        case vornelle::CheckValue::Checked:
+            return setCheckState(Qt::Checked);
+        case vornelle::CheckValue::Grayed:
+            return setCheckState(Qt::PartiallyChecked);
+        case vornelle::CheckValue::Unchecked:
+            break;
+        }
+        setCheckState(Qt::Unchecked);
     }
 
   protected:

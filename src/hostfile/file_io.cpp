@@ -1,32 +1,31 @@
 #include "file_io.h"
 
-#include "model/convention_catalogue.h"
-
-#include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QSaveFile>
 
-QString FileFailure::message() const {
-    const QStringView text =
-        action == Action::Read ? catalogue::readFailedMessage : catalogue::writeFailedMessage;
-    const QString why = reason.isEmpty() ? catalogue::unknownReason.toString() : reason;
-    return text.toString().arg(QDir::toNativeSeparators(path), why);
-}
+namespace vornelle {
+
+namespace {
+
+Q_LOGGING_CATEGORY(fileLog, "vornelle.files")
+
+} // namespace
 
 std::variant<QByteArray, FileFailure> readWholeFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return FileFailure{path, FileFailure::Action::Read, file.errorString()};
+        return FileFailure{path, FileFailure::Problem::CannotRead, file.errorString()};
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return FileFailure{path, FileFailure::Action::Read, file.errorString()};
+        return FileFailure{path, FileFailure::Problem::CannotRead, file.errorString()};
     return data;
 }
 
 std::variant<QByteArray, FileFailure> readNonEmptyFile(const QString& path) {
     auto result = readWholeFile(path);
     if (const auto* data = std::get_if<QByteArray>(&result); data && data->isEmpty())
-        return FileFailure{path, FileFailure::Action::Read, catalogue::emptyFileReason.toString()};
+        return FileFailure{path, FileFailure::Problem::Empty, {}};
     return result;
 }
 
@@ -41,7 +40,8 @@ std::optional<WriteFailure> writeOnce(const QString& path, const QByteArray& dat
     QSaveFile file(path);
     file.setDirectWriteFallback(inPlace);
     auto failed = [&file, &path](bool beforeWriting) {
-        WriteFailure failure{{path, FileFailure::Action::Write, file.errorString()}, beforeWriting};
+        WriteFailure failure{{path, FileFailure::Problem::CannotWrite, file.errorString()},
+                             beforeWriting};
         file.cancelWriting();
         return failure;
     };
@@ -60,7 +60,7 @@ std::optional<WriteFailure> writeOnce(const QString& path, const QByteArray& dat
     if (!file.flush())
         return failed(false);
     if (!file.commit())
-        return WriteFailure{{path, FileFailure::Action::Write, file.errorString()}, false};
+        return WriteFailure{{path, FileFailure::Problem::CannotWrite, file.errorString()}, false};
     return std::nullopt;
 }
 
@@ -84,7 +84,13 @@ FileOutcome writeWholeFile(const QString& path, const QByteArray& data, WriteMod
     failed = writeOnce(path, data, true);
     if (!failed)
         return std::nullopt;
-    if (const auto* bytes = std::get_if<QByteArray>(&former); bytes && !holds(path, *bytes))
-        writeOnce(path, *bytes, true);
+    if (const auto* bytes = std::get_if<QByteArray>(&former); bytes && !holds(path, *bytes)) {
+        // The user is told of the first failure; this one can only be logged.
+        if (const auto restore = writeOnce(path, *bytes, true))
+            qCWarning(fileLog) << "could not put back the former content of" << path << ":"
+                               << restore->failure.reason;
+    }
     return failed->failure;
 }
+
+} // namespace vornelle

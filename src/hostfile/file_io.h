@@ -6,24 +6,24 @@
 #include <optional>
 #include <variant>
 
-// A file step that failed: which file, what was tried, and the system's reason.
-struct FileFailure {
-    enum class Action { Read, Write };
-    QString path;
-    Action action = Action::Read;
-    QString reason;
+namespace vornelle {
 
-    QString message() const;
+// A file step that failed: which file, what went wrong, and the system's description of it.
+struct FileFailure {
+    enum class Problem { CannotRead, Empty, CannotWrite };
+    QString path;
+    Problem problem = Problem::CannotRead;
+    QString reason; // empty for an empty file, and when the system gave none
 };
 
 // Empty when the step succeeded.
 using FileOutcome = std::optional<FileFailure>;
 
 // The whole content of a file, or why it could not be read.
-std::variant<QByteArray, FileFailure> readWholeFile(const QString& path);
+[[nodiscard]] std::variant<QByteArray, FileFailure> readWholeFile(const QString& path);
 
 // As readWholeFile, and an empty file is a failure too.
-std::variant<QByteArray, FileFailure> readNonEmptyFile(const QString& path);
+[[nodiscard]] std::variant<QByteArray, FileFailure> readNonEmptyFile(const QString& path);
 
 enum class WriteMode {
     Atomic,         // the file is replaced only once its new content is complete
@@ -32,5 +32,7 @@ enum class WriteMode {
 };
 
 // Replaces the content of `path` by `data`. On failure the former file is left as it was.
-FileOutcome writeWholeFile(const QString& path, const QByteArray& data,
-                           WriteMode mode = WriteMode::Atomic);
+[[nodiscard]] FileOutcome writeWholeFile(const QString& path, const QByteArray& data,
+                                         WriteMode mode = WriteMode::Atomic);
+
+} // namespace vornelle

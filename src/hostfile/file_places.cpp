@@ -9,6 +9,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace vornelle {
+
 namespace {
 
 #ifdef Q_OS_WIN
@@ -77,3 +79,5 @@ QString chooseWorkFolder(const PlaceOptions& options, const PlaceEnvironment& en
     QDir().mkpath(folder); // when it cannot be made, start-up reports the working copy
     return folder;
 }
+
+} // namespace vornelle

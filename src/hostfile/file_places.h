@@ -5,6 +5,8 @@
 
 #include <variant>
 
+namespace vornelle {
+
 // Where the command line puts this run's files; each is empty when not given.
 struct PlaceOptions {
     QString hostFile{};   // the host settings file itself
@@ -44,3 +46,5 @@ HostFileChoice chooseHostFile(const PlaceOptions& options, const PlaceEnvironmen
 // The working folder: the one given; from the menu, the program's folder in the documents
 // folder, created when missing; otherwise the current folder.
 QString chooseWorkFolder(const PlaceOptions& options, const PlaceEnvironment& environment);
+
+} // namespace vornelle

@@ -1,5 +1,7 @@
 #include "host_lines.h"
 
+namespace vornelle {
+
 QByteArray normalizeLineEnds(QByteArrayView text) {
     QByteArray out;
     out.reserve(text.size() + text.size() / 16 + 2);
@@ -9,3 +11,5 @@ QByteArray normalizeLineEnds(QByteArrayView text) {
     });
     return out;
 }
+
+} // namespace vornelle

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace vornelle {
+
 // Line rules shared by the host settings file and its working copy: a line ends at CR LF, at a
 // lone CR or at a lone LF, and the last line needs no line end. Every written line ends with
 // CR LF. Lines are bytes: whatever they hold besides the keys passes through untouched.
@@ -51,3 +53,5 @@ template <typename F> void forEachHostLine(QByteArrayView text, F&& f) {
 
 // The text again, each line ended by CR LF.
 QByteArray normalizeLineEnds(QByteArrayView text);
+
+} // namespace vornelle

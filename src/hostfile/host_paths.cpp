@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace vornelle {
+
 namespace {
 
 // The entry of `folder` named `name` in any letter case, or `name` itself when there is none.
@@ -34,3 +36,5 @@ QString hostSettingsPath(const QString& winePrefix, const QString& homePath) {
 QString workingCopyPath(const QDir& folder) {
     return entryIgnoringCase(folder, catalogue::workingCopyName, QDir::Files);
 }
+
+} // namespace vornelle

@@ -4,6 +4,8 @@
 #include "key_scan.h"
 #include "model/convention_catalogue.h"
 
+namespace vornelle {
+
 namespace {
 
 using catalogue::HostKey;
@@ -14,7 +16,7 @@ bool equalsKeyWith(QByteArrayView line, QByteArrayView key, QByteArrayView suffi
 }
 
 // The range text of a line that is exactly the key and a two-digit bound of 10 to 16.
-std::optional<QString> rangeOfLine(QByteArrayView line, QByteArrayView key) {
+std::optional<QString> ntRangeOfLine(QByteArrayView line, QByteArrayView key) {
     if (line.size() != key.size() + 2 || !line.startsWith(key))
         return std::nullopt;
     const char tens = line[key.size()];
@@ -24,26 +26,30 @@ std::optional<QString> rangeOfLine(QByteArrayView line, QByteArrayView key) {
     return catalogue::ntRangeText((tens - '0') * 10 + (units - '0'));
 }
 
+// Each group compares the whole line with one literal and reads any other line that holds the
+// key as the other value, so the groups lean different ways: a general convention is checked
+// unless its line is exactly "=0", a competitive one unchecked unless exactly "=1", and the
+// opening is the weak one only on exactly "=1".
 void applyKey(QByteArrayView line, const HostKey& k, SettingsTarget& target) {
     switch (k.group) {
     case Group::General:
         target.setCheck(k.side, k.group, k.index,
-                        equalsKeyWith(line, k.key, catalogue::valueZero) ? check::Unchecked
-                                                                         : check::Checked);
+                        equalsKeyWith(line, k.key, catalogue::valueZero) ? CheckValue::Unchecked
+                                                                         : CheckValue::Checked);
         break;
     case Group::Opening:
         target.setOpening(k.side, equalsKeyWith(line, k.key, catalogue::valueOne)
-                                      ? OpeningChoice::Option0
-                                      : OpeningChoice::Option1);
+                                      ? OpeningChoice::Weak
+                                      : OpeningChoice::Standard);
         break;
     case Group::NtRange:
-        if (const auto text = rangeOfLine(line, k.key))
-            target.setRange(k.side, RangeKind(k.index), *text);
+        if (const auto text = ntRangeOfLine(line, k.key))
+            target.setNtRange(k.side, Vulnerability(k.index), *text);
         break;
     case Group::Competitive:
         target.setCheck(k.side, k.group, k.index,
-                        equalsKeyWith(line, k.key, catalogue::valueOne) ? check::Checked
-                                                                        : check::Unchecked);
+                        equalsKeyWith(line, k.key, catalogue::valueOne) ? CheckValue::Checked
+                                                                        : CheckValue::Unchecked);
         break;
     }
 }
@@ -69,11 +75,10 @@ FileOutcome takeHostSnapshot(const QString& hostPath, const QString& workingCopy
     if (auto* failure = std::get_if<FileFailure>(&host))
         return *failure;
     const QByteArray& text = std::get<QByteArray>(host);
-    if (const FileOutcome written = writeWholeFile(workingCopyPath, normalizeLineEnds(text)))
+    if (FileOutcome written = writeWholeFile(workingCopyPath, normalizeLineEnds(text)))
         return written;
     if (text.isEmpty())
-        return FileFailure{hostPath, FileFailure::Action::Read,
-                           catalogue::emptyFileReason.toString()};
+        return FileFailure{hostPath, FileFailure::Problem::Empty, {}};
     return std::nullopt;
 }
 
@@ -94,3 +99,5 @@ FileOutcome loadWorkingCopy(const QString& workingCopyPath, SettingsTarget& targ
     shownLines = readHostText(std::move(std::get<QByteArray>(copy)), target);
     return std::nullopt;
 }
+
+} // namespace vornelle

@@ -6,6 +6,8 @@
 
 #include <QByteArrayView>
 
+namespace vornelle {
+
 // Sets, through `target`, every setting whose key occurs in `line`, testing the 40 keys in
 // catalogue order. A line equal to the group's literal gives one value, any other line holding
 // the key the other one; a 1NT line that is not the key and a bound of 10 to 16 sets nothing.
@@ -13,12 +15,14 @@ void applyHostLine(QByteArrayView line, SettingsTarget& target);
 
 // Copies the host settings file into the working copy, every line ended by CR LF. An empty host
 // file leaves an empty working copy and is a failure.
-FileOutcome takeHostSnapshot(const QString& hostPath, const QString& workingCopyPath);
+[[nodiscard]] FileOutcome takeHostSnapshot(const QString& hostPath, const QString& workingCopyPath);
 
 // Applies every line of `text` to `target`, in file order, and gives the lines to show.
 ShownLines readHostText(QByteArray text, SettingsTarget& target);
 
 // Reads the working copy: every line goes to `shownLines` and is applied to `target`. A missing
 // or empty working copy is a failure, leaves `shownLines` empty and changes nothing else.
-FileOutcome loadWorkingCopy(const QString& workingCopyPath, SettingsTarget& target,
-                            ShownLines& shownLines);
+[[nodiscard]] FileOutcome loadWorkingCopy(const QString& workingCopyPath, SettingsTarget& target,
+                                          ShownLines& shownLines);
+
+} // namespace vornelle

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <optional>
 
+namespace vornelle {
+
 namespace {
 
 using catalogue::HostKey;
@@ -18,25 +20,29 @@ QByteArrayView bit(bool set) {
 }
 
 // The line that encodes `settings` for key `k`; none for a 1NT key whose text is no range.
+// What the host reads back decides each group's digit: a grayed general convention is written
+// checked ("=1", since only "=0" reads as unchecked), a grayed competitive one unchecked ("=0",
+// since only "=1" reads as checked), and an opening that was never set as the standard one.
 std::optional<QByteArray> lineForKey(const HostKey& k, const SideSettings& settings) {
     QByteArray line = k.key.toByteArray();
     switch (k.group) {
     case Group::General:
-        return line.append(bit(settings.conventions.at(k.index) != check::Unchecked));
+        return line.append(bit(settings.general.at(k.index) != CheckValue::Unchecked));
     case Group::Opening:
-        return line.append(bit(settings.openingChoice == OpeningChoice::Option0));
+        return line.append(bit(settings.opening == OpeningChoice::Weak));
     case Group::NtRange:
-        if (const auto bound = catalogue::ntRangeLowerBound(settings.ntRange(RangeKind(k.index))))
+        if (const auto bound =
+                catalogue::ntRangeLowerBound(settings.ntRange(Vulnerability(k.index))))
             return line.append(QByteArray::number(*bound));
         return std::nullopt;
     case Group::Competitive:
-        return line.append(bit(settings.competitive.at(k.index) == check::Checked));
+        return line.append(bit(settings.competitive.at(k.index) == CheckValue::Checked));
     }
     return std::nullopt;
 }
 
 // The line written for each key, in catalogue order, from the window's values.
-using KeyLines = std::array<std::optional<QByteArray>, 40>;
+using KeyLines = std::array<std::optional<QByteArray>, catalogue::hostKeyCount>;
 
 KeyLines keyLines(const SideSettings& ns, const SideSettings& eo) {
     KeyLines lines;
@@ -118,3 +124,5 @@ FileOutcome transferToHost(const QString& hostPath, const QString& workingCopyPa
         return failed;
     return writeWholeFile(hostPath, rewritten, WriteMode::InPlaceFallback);
 }
+
+} // namespace vornelle

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+namespace vornelle {
+
 // The line to write for one line of the host file: the line of the first key, in catalogue
 // order, that it holds, encoding the window's value; the line itself when it holds no key, or
 // only 1NT keys whose range box holds none of the seven ranges.
@@ -17,5 +19,7 @@ QByteArray rewriteHostText(QByteArrayView text, const SideSettings& ns, const Si
 // Writes both sides into the host settings file: the host file is read afresh, its rewritten
 // lines become the working copy, then the host file. Each file is replaced only once its new
 // text is complete; a missing, unreadable or empty host file changes neither file.
-FileOutcome transferToHost(const QString& hostPath, const QString& workingCopyPath,
-                           const SideSettings& ns, const SideSettings& eo);
+[[nodiscard]] FileOutcome transferToHost(const QString& hostPath, const QString& workingCopyPath,
+                                         const SideSettings& ns, const SideSettings& eo);
+
+} // namespace vornelle

@@ -6,6 +6,8 @@
 #include <array>
 #include <vector>
 
+namespace vornelle {
+
 namespace {
 
 // Every key begins with one of three pairs of letters: "Ns", "EO" or "Eo". The places where
@@ -77,5 +79,7 @@ KeySet KeyScanner::keysInLine(QByteArrayView line) {
             next_[i] = detail::nextByte(begin, end_, firstLetters[i]);
         mayHoldKey = mayHoldKey || next_[i] < last;
     }
-    return mayHoldKey ? ::keysInLine(line) : KeySet();
+    return mayHoldKey ? vornelle::keysInLine(line) : KeySet();
 }
+
+} // namespace vornelle

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "model/convention_catalogue.h"
+
 #include <QByteArrayView>
 
 #include <array>
 #include <bitset>
 
+namespace vornelle {
+
 // Bit i set: the i-th host key, in catalogue order, occurs in the line (exact letter case).
-using KeySet = std::bitset<40>;
+using KeySet = std::bitset<catalogue::hostKeyCount>;
 
 // Finds every key of a line at once: each key begins with "Ns", "EO" or "Eo", so only the
 // places where such a pair stands are compared with the keys.
@@ -25,3 +29,5 @@ class KeyScanner {
     const char* end_;
     std::array<const char*, 2> next_; // where the first letter of each pair next stands
 };
+
+} // namespace vornelle

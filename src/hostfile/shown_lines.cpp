@@ -5,6 +5,8 @@
 
 #include <QStringDecoder>
 
+namespace vornelle {
+
 ShownLines::ShownLines(QByteArray text) : text_(std::move(text)) {
     const char* const begin = text_.constData();
     forEachHostLine(text_, [&](QByteArrayView line) {
@@ -21,3 +23,5 @@ QString ShownLines::text(qsizetype i) const {
     QStringDecoder decode(catalogue::fileCodePage);
     return decode(bytes(i));
 }
+
+} // namespace vornelle

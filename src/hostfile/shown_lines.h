@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+namespace vornelle {
+
 // The lines of a host text as the window lists them. The text is kept whole with the place of
 // each line, and a line is decoded from the files' code page only when it is asked for: a long
 // file costs one pass over its bytes, not one string per line.
@@ -27,3 +29,5 @@ class ShownLines {
     QByteArray text_;
     QList<Span> spans_;
 };
+
+} // namespace vornelle

@@ -1,6 +1,6 @@
 #include "convention_catalogue.h"
 
-namespace catalogue {
+namespace vornelle::catalogue {
 
 std::optional<int> ntRangeLowerBound(QStringView text) {
     for (std::size_t i = 0; i < ntRangeTexts.size(); ++i) {
@@ -19,33 +19,34 @@ std::optional<QString> ntRangeText(int lowerBound) {
 
 namespace {
 
-std::array<HostKey, 40> buildHostKeys() {
-    std::array<HostKey, 40> keys{};
+using Keys = std::array<HostKey, hostKeyCount>;
+
+Keys buildHostKeys() {
+    Keys keys{};
     std::size_t n = 0;
     for (Side side : {Side::NS, Side::EO}) {
         for (int row = 0; row < GeneralCount; ++row)
-            keys[n++] = {generalConventions[std::size_t(row)].key(side), side, Group::General, row};
+            keys[n++] = {generalKeys[std::size_t(row)].of(side), side, Group::General, row};
     }
     for (Side side : {Side::NS, Side::EO})
-        keys[n++] = {openingStrength.key(side), side, Group::Opening, 0};
-    for (RangeKind kind : {RangeKind::Vulnerable, RangeKind::NotVulnerable}) {
+        keys[n++] = {openingKeys.of(side), side, Group::Opening, 0};
+    for (Vulnerability v : {Vulnerability::Vulnerable, Vulnerability::NotVulnerable}) {
         for (Side side : {Side::NS, Side::EO})
-            keys[n++] = {ntRangeKeys[std::size_t(kind)].key(side), side, Group::NtRange, int(kind)};
+            keys[n++] = {ntRangeKeys[std::size_t(v)].of(side), side, Group::NtRange, int(v)};
     }
+    // Row by row, North-South before East-West in each row.
     for (int row = 0; row < CompetitiveCount; ++row) {
-        for (Side side : {Side::NS, Side::EO}) {
-            keys[n++] = {competitiveConventions[std::size_t(row)].key(side), side,
-                         Group::Competitive, row};
-        }
+        for (Side side : {Side::NS, Side::EO})
+            keys[n++] = {competitiveKeys[std::size_t(row)].of(side), side, Group::Competitive, row};
     }
     return keys;
 }
 
 } // namespace
 
-const std::array<HostKey, 40>& hostKeys() {
-    static const std::array<HostKey, 40> keys = buildHostKeys();
+const Keys& hostKeys() {
+    static const Keys keys = buildHostKeys();
     return keys;
 }
 
-} // namespace catalogue
+} // namespace vornelle::catalogue

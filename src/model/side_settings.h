@@ -4,46 +4,45 @@
 
 #include <array>
 
-// The two partnerships whose conventions the host keeps.
+namespace vornelle {
+
+// The two partnerships whose conventions the host keeps: North-South and East-West.
 enum class Side { NS, EO };
 
-// The four groups of settings of one side, in the order a side stores them.
+// The four groups of a side's settings, in the order a side stores them.
 enum class Group { General, Opening, NtRange, Competitive };
 
-enum class RangeKind { Vulnerable, NotVulnerable };
+// The value of a convention box. The numbers are those that system files hold.
+enum class CheckValue { Unchecked = 0, Checked = 1, Grayed = 2 };
 
-// Which opening-strength option is selected; None only before anything was loaded.
-enum class OpeningChoice { None, Option0, Option1 };
+// Which of a side's two 1NT ranges.
+enum class Vulnerability { Vulnerable, NotVulnerable };
 
-// Value of a three-state check box.
-namespace check {
-inline constexpr int Unchecked = 0;
-inline constexpr int Checked = 1;
-inline constexpr int Grayed = 2;
-} // namespace check
+// A side's opening strength: "12H - 13DH", the host's weak opening, or "13H - 14DH". None
+// until a file has set it.
+enum class OpeningChoice { None, Weak, Standard };
 
 inline constexpr int GeneralCount = 12;
 inline constexpr int CompetitiveCount = 5;
 
 // The values of one side, in the order a system file stores them.
 struct SideSettings {
-    std::array<int, GeneralCount> conventions{};
-    OpeningChoice openingChoice = OpeningChoice::None;
+    std::array<CheckValue, GeneralCount> general{};
+    OpeningChoice opening = OpeningChoice::None;
     QString ntRangeVulnerable;
     QString ntRangeNotVulnerable;
-    std::array<int, CompetitiveCount> competitive{};
+    std::array<CheckValue, CompetitiveCount> competitive{};
 
-    const QString& ntRange(RangeKind kind) const {
-        return kind == RangeKind::Vulnerable ? ntRangeVulnerable : ntRangeNotVulnerable;
+    const QString& ntRange(Vulnerability v) const {
+        return v == Vulnerability::Vulnerable ? ntRangeVulnerable : ntRangeNotVulnerable;
     }
-    QString& ntRange(RangeKind kind) {
-        return kind == RangeKind::Vulnerable ? ntRangeVulnerable : ntRangeNotVulnerable;
+    QString& ntRange(Vulnerability v) {
+        return v == Vulnerability::Vulnerable ? ntRangeVulnerable : ntRangeNotVulnerable;
     }
-    int checkValue(Group group, int row) const {
-        return group == Group::General ? conventions.at(row) : competitive.at(row);
-    }
-    int& checkValue(Group group, int row) {
-        return group == Group::General ? conventions.at(row) : competitive.at(row);
+    // A box of the general or the competitive group.
+    CheckValue& check(Group group, int row) {
+        return group == Group::General ? general.at(std::size_t(row))
+                                       : competitive.at(std::size_t(row));
     }
 
     friend bool operator==(const SideSettings&, const SideSettings&) = default;
@@ -54,9 +53,9 @@ struct SideSettings {
 class SettingsTarget {
   public:
     virtual ~SettingsTarget() = default;
-    virtual void setCheck(Side side, Group group, int row, int value) = 0;
+    virtual void setCheck(Side side, Group group, int row, CheckValue value) = 0;
     virtual void setOpening(Side side, OpeningChoice choice) = 0;
-    virtual void setRange(Side side, RangeKind kind, const QString& text) = 0;
+    virtual void setNtRange(Side side, Vulnerability v, const QString& text) = 0;
 };
 
 // A target that stores the values in two SideSettings records.
@@ -66,11 +65,13 @@ class SideSettingsPair : public SettingsTarget {
     SideSettings eo;
 
     SideSettings& of(Side side) { return side == Side::NS ? ns : eo; }
-    void setCheck(Side side, Group group, int row, int value) override {
-        of(side).checkValue(group, row) = value;
+    void setCheck(Side side, Group group, int row, CheckValue value) override {
+        of(side).check(group, row) = value;
     }
-    void setOpening(Side side, OpeningChoice choice) override { of(side).openingChoice = choice; }
-    void setRange(Side side, RangeKind kind, const QString& text) override {
-        of(side).ntRange(kind) = text;
+    void setOpening(Side side, OpeningChoice choice) override { of(side).opening = choice; }
+    void setNtRange(Side side, Vulnerability v, const QString& text) override {
+        of(side).ntRange(v) = text;
     }
 };
+
+} // namespace vornelle

@@ -1,31 +1,36 @@
 #include "replace_guard.h"
 
-#include "model/side_settings.h"
+namespace vornelle {
 
 GuardBox boxOf(GuardState state) {
     switch (state) {
     case GuardState::Disarmed:
-        return {check::Grayed, false};
+        return {CheckValue::Grayed, false};
     case GuardState::Unconfirmed:
-        return {check::Unchecked, true};
+        return {CheckValue::Unchecked, true};
     case GuardState::Confirmed:
-        return {check::Checked, true};
+        return {CheckValue::Checked, true};
     }
-    return {check::Grayed, false};
+    return {CheckValue::Grayed, false};
 }
 
-GuardState stateOfValue(int value) {
-    if (value == check::Checked)
+GuardState stateOfValue(CheckValue value) {
+    switch (value) {
+    case CheckValue::Checked:
         return GuardState::Confirmed;
-    return value == check::Unchecked ? GuardState::Unconfirmed : GuardState::Disarmed;
+    case CheckValue::Unchecked:
+        return GuardState::Unconfirmed;
+    case CheckValue::Grayed:
+        break;
+    }
+    return GuardState::Disarmed;
 }
 
-bool isListed(const QString& fileName, const QStringList& listedNames) {
-    return listedNames.contains(fileName, Qt::CaseSensitive);
-}
-
-GuardState checkReplace(const QString& fileName, const QStringList& listedNames, int currentValue) {
-    if (!isListed(fileName, listedNames) || currentValue == check::Checked)
+GuardState checkReplace(const QString& fileName, const QStringList& listedNames,
+                        CheckValue currentValue) {
+    if (!listedNames.contains(fileName, Qt::CaseSensitive) || currentValue == CheckValue::Checked)
         return GuardState::Confirmed;
     return GuardState::Unconfirmed;
 }
+
+} // namespace vornelle

@@ -6,6 +6,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+namespace vornelle {
+
 namespace {
 
 constexpr char quote = '"';
@@ -16,8 +18,8 @@ void appendLine(QByteArray& out, QByteArrayView text) {
 }
 
 void appendChecks(QByteArray& out, const auto& values) {
-    for (int value : values)
-        appendLine(out, QByteArray::number(value));
+    for (CheckValue value : values)
+        appendLine(out, QByteArray::number(int(value)));
 }
 
 void appendQuoted(QByteArray& out, const QString& text) {
@@ -38,9 +40,9 @@ bool endsField(char c) {
 
 QByteArray encodeSystemFile(const SideSettings& settings) {
     QByteArray out;
-    appendChecks(out, settings.conventions);
-    appendLine(out, settings.openingChoice == OpeningChoice::Option0 ? catalogue::systemTrue
-                                                                     : catalogue::systemFalse);
+    appendChecks(out, settings.general);
+    appendLine(out, settings.opening == OpeningChoice::Weak ? catalogue::systemTrue
+                                                            : catalogue::systemFalse);
     appendQuoted(out, settings.ntRangeVulnerable);
     appendQuoted(out, settings.ntRangeNotVulnerable);
     appendChecks(out, settings.competitive);
@@ -81,7 +83,7 @@ void FieldReader::consumeSeparator() {
         ++pos_;
 }
 
-std::optional<int> checkFieldValue(const FieldReader::Field& field) {
+std::optional<CheckValue> checkFieldValue(const FieldReader::Field& field) {
     const QByteArrayView text = field.text;
     qsizetype i = 0;
     const bool negative = i < text.size() && text[i] == '-';
@@ -90,12 +92,12 @@ std::optional<int> checkFieldValue(const FieldReader::Field& field) {
     int value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         value = value * 10 + (text[i] - '0');
-        if (value > check::Grayed)
+        if (value > int(CheckValue::Grayed))
             return std::nullopt;
     }
     if (negative && value != 0)
         return std::nullopt;
-    return value;
+    return CheckValue(value);
 }
 
 bool optionFieldValue(const FieldReader::Field& field) {
@@ -130,13 +132,13 @@ bool decodeSystemFile(QByteArrayView data, Side side, SettingsTarget& target) {
     if (!option)
         return false;
     target.setOpening(side,
-                      optionFieldValue(*option) ? OpeningChoice::Option0 : OpeningChoice::Option1);
+                      optionFieldValue(*option) ? OpeningChoice::Weak : OpeningChoice::Standard);
     QStringDecoder decode(catalogue::fileCodePage);
-    for (RangeKind kind : {RangeKind::Vulnerable, RangeKind::NotVulnerable}) {
+    for (Vulnerability v : {Vulnerability::Vulnerable, Vulnerability::NotVulnerable}) {
         const auto range = reader.next();
         if (!range)
             return false;
-        target.setRange(side, kind, decode(range->text));
+        target.setNtRange(side, v, decode(range->text));
     }
     for (int row = 0; row < CompetitiveCount; ++row) {
         if (!applyCheckField(reader, side, Group::Competitive, row, target))
@@ -164,3 +166,5 @@ QString systemNameOfFile(const QString& fileName) {
     return fileName.chopped(
         std::min<qsizetype>(catalogue::systemFileExtension.size(), fileName.size()));
 }
+
+} // namespace vornelle

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+namespace vornelle {
+
 // A system file holds one side's 20 values, one per line ended by CR LF, in the order of
 // SideSettings: check values in decimal, the opening option as "#TRUE#" or "#FALSE#", range
 // texts between double quotes in the 8-bit code page.
@@ -36,23 +38,25 @@ class FieldReader {
 };
 
 // A check field: its leading whole number, 0 when it has none; none outside 0 to 2.
-std::optional<int> checkFieldValue(const FieldReader::Field& field);
+std::optional<CheckValue> checkFieldValue(const FieldReader::Field& field);
 
 // The option field: true for the Boolean "#TRUE#" and for "Vrai", quoted or not.
 bool optionFieldValue(const FieldReader::Field& field);
 
 // Applies the fields of `data` to `side` of `target` one by one, each as soon as it is read.
 // Stops at the first field missing or out of range; gives true when all 20 were applied.
-bool decodeSystemFile(QByteArrayView data, Side side, SettingsTarget& target);
+[[nodiscard]] bool decodeSystemFile(QByteArrayView data, Side side, SettingsTarget& target);
 
 // Saves `settings` at `path`; an existing file is replaced only once the new one is complete.
-FileOutcome writeSystemFile(const QString& path, const SideSettings& settings);
+[[nodiscard]] FileOutcome writeSystemFile(const QString& path, const SideSettings& settings);
 
 // Opens the file at `path` into `side` of `target`. Nothing is set when it cannot be read.
-bool readSystemFile(const QString& path, Side side, SettingsTarget& target);
+[[nodiscard]] bool readSystemFile(const QString& path, Side side, SettingsTarget& target);
 
 // The file of a system name: the name exactly as typed, followed by ".vns".
 QString systemFileName(const QString& name);
 
 // The system name of a listed file: the file name without its last four characters.
 QString systemNameOfFile(const QString& fileName);
+
+} // namespace vornelle

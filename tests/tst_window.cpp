@@ -1,0 +1,607 @@
+// The window on real files, as the user meets it: its look after start-up, compared with
+// tests/data/window.snapshot; what clicks and keys do; and bad files and file-system faults,
+// after which the program goes on, shows a message where one is due and loses no byte.
+#include "conventions_window.h"
+#include "model/convention_catalogue.h"
+#include "systemfile/system_file_format.h"
+#include "test_files.h"
+#include "tri_state_check_box.h"
+#include "window_texts.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDirIterator>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using namespace vornelle;
+
+Q_DECLARE_METATYPE(GuardState)
+
+namespace {
+
+// Tests of the window on real files: a temporary folder holds the host settings file
+// "windows/vornelle.ini" and the folder "cwd" that stands for the current directory.
+struct WindowFiles {
+    QTemporaryDir dir;
+    const QString host = dir.filePath(QStringLiteral("windows/vornelle.ini"));
+    QString cwd(const QString& name = {}) const {
+        return dir.filePath(QStringLiteral("cwd/") + name);
+    }
+
+    explicit WindowFiles(const QByteArray& hostText) {
+        QDir(dir.path()).mkpath(QStringLiteral("windows"));
+        QDir(dir.path()).mkpath(QStringLiteral("cwd"));
+        putFile(host, hostText);
+    }
+    std::unique_ptr<ConventionsWindow> started() const {
+        auto window = std::make_unique<ConventionsWindow>(host, QDir(cwd()));
+        if (const vornelle::FileOutcome failed = window->startUp())
+            qFatal("start-up failed on %s", qPrintable(failed->path));
+        return window;
+    }
+};
+
+// The window's controls reached by their form names, as screen readers and tests see them.
+template <typename T = QWidget> T* control(const QWidget* window, const QString& name) {
+    T* w = window->findChild<T*>(name);
+    if (!w)
+        qFatal("no control %s", qPrintable(name));
+    return w;
+}
+
+// The replace guard's state, as its box shows it.
+vornelle::GuardState guardOf(const QWidget* window) {
+    const auto* box = control<TriStateCheckBox>(window, QStringLiteral("Check5"));
+    const vornelle::GuardState state = vornelle::stateOfValue(box->value());
+    if (box->isEnabled() != (state != vornelle::GuardState::Disarmed))
+        qFatal("the replace box is enabled only when the guard is armed");
+    return state;
+}
+
+// Runs `action`, closing the message box it opens; gives the box's text, empty when none.
+QString messageDuring(const std::function<void()>& action) {
+    QString text;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->close();
+        }
+    });
+    poll.start(10);
+    action();
+    return text;
+}
+
+QString shown(const QVariant& v) {
+    if (v.typeId() == QMetaType::QRect) {
+        const QRect r = v.toRect();
+        return u"%1,%2 %3x%4"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    }
+    if (v.typeId() == QMetaType::QSize)
+        return u"%1x%2"_s.arg(v.toSize().width()).arg(v.toSize().height());
+    return v.typeId() == QMetaType::QString ? u'"' + v.toString() + u'"' : v.toString();
+}
+
+// A control's properties that the user sees, its items, and its colours where they differ from
+// the style's.
+QString describe(const QWidget* w) {
+    QStringList parts{w->objectName(), QString::fromLatin1(w->metaObject()->className()),
+                      u"parent="_s + w->parentWidget()->objectName()};
+    const bool noIcon = w->property("icon").value<QIcon>().isNull();
+    for (const char* name :
+         {"geometry", "enabled", "focusPolicy", "text", "title", "checked", "currentText",
+          "toolTip", "accessibleName", "iconSize", "autoFillBackground"}) {
+        const QVariant value = w->property(name);
+        const bool empty = value.typeId() == QMetaType::QString && value.toString().isEmpty();
+        if (value.isValid() && !empty && !(noIcon && qstrcmp(name, "iconSize") == 0))
+            parts << QString::fromLatin1(name) + u'=' + shown(value);
+    }
+    if (const auto* box = qobject_cast<const QCheckBox*>(w))
+        parts << u"checkState="_s + shown(QVariant::fromValue(box->checkState()));
+    const auto* view = qobject_cast<const QAbstractItemView*>(w);
+    const QAbstractItemModel* items = view ? view->model() : nullptr;
+    if (const auto* combo = qobject_cast<const QComboBox*>(w))
+        items = combo->model();
+    for (int i = 0; items && i < items->rowCount(); ++i)
+        parts << u"item=\""_s + items->index(i, 0).data().toString() + u'"';
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const QColor c = w->palette().color(QPalette::ColorRole(role));
+        if (c != QApplication::palette(w).color(QPalette::ColorRole(role)))
+            parts << shown(QVariant::fromValue(QPalette::ColorRole(role))) + u'=' + c.name();
+    }
+    return parts.join(u' ');
+}
+
+// The window and its named controls, then the controls that Tab visits from the first focus.
+QByteArray snapshot(QWidget* window) {
+    QStringList lines;
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_"_s))
+            lines << describe(w);
+    }
+    lines.sort();
+    lines.prepend(u"window %1 \"%2\" %3 fixed=%4 flags=0x%5 font=\"%6\" %7px icon=%8"_s
+                      .arg(window->objectName(), window->windowTitle(), shown(window->size()))
+                      .arg(window->minimumSize() == window->maximumSize())
+                      .arg(uint(window->windowFlags()), 0, 16)
+                      .arg(window->font().family())
+                      .arg(window->font().pixelSize())
+                      .arg(!window->windowIcon().isNull()));
+    QWidget* const first = window->focusWidget();
+    QStringList chain{first->objectName()};
+    for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {
+        if (!w->objectName().isEmpty() && (w->focusPolicy() & Qt::TabFocus))
+            chain << w->objectName();
+    }
+    lines << u"tab chain: "_s + chain.join(u' ');
+    return lines.join(u'\n').toUtf8() + '\n';
+}
+
+using Tree = QMap<QString, QByteArray>;
+
+// Every entry under `root` with its bytes; a folder stands as "<folder>".
+Tree tree(const QString& root) {
+    Tree entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info = it.nextFileInfo();
+        entries.insert(QDir(root).relativeFilePath(info.filePath()),
+                       info.isDir() ? "<folder>" : fileBytes(info.filePath()));
+    }
+    return entries;
+}
+
+// A system file with every check field `check`, the weak opening and the two range fields.
+QByteArray systemFile(const char* check, const QByteArray& ranges) {
+    return QByteArray(check).repeated(12) + "#TRUE#\r\n" + ranges + QByteArray(check).repeated(5);
+}
+
+// The start of the message that a failed step on `path` shows.
+QString failureText(const QString& verb, const QString& path) {
+    return u"Impossible %1 le fichier « %2 »"_s.arg(verb, QDir::toNativeSeparators(path));
+}
+
+// What a transfer meets, in the table of transfer.
+enum Fault { CopyIsFolder = 1, AsUser = 2, FullDisk = 4, HostWritable = 8 };
+
+bool setMode(const QString& path, mode_t mode) {
+    return chmod(QFile::encodeName(path).constData(), mode) == 0;
+}
+
+// The host folder gets a file system of its own, in a mount namespace of this thread only.
+bool mountSmallFileSystem(const QString& folder) {
+    return unshare(CLONE_NEWNS) == 0 &&
+           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") == 0;
+}
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void init();
+    // Takes away the host folder's own file system, where a case gave it one.
+    void cleanup() { umount2(QFile::encodeName(hostFolder()).constData(), MNT_DETACH); }
+    void snapshotAfterStartUp();
+    void captionsFit();
+    void guardEvents_data();
+    void guardEvents();
+    void clickOnGrayedBoxChecksIt();
+    void saveAsksBeforeReplacing();
+    void savedSideOpensIntoTheOther();
+    void transferWritesTheWindow();
+    void anyHostFileCarriedWhole_data();
+    void anyHostFileCarriedWhole();
+    void startUpRefused_data();
+    void startUpRefused();
+    void transfer_data();
+    void transfer();
+    void badSystemFileOpens_data();
+    void badSystemFileOpens();
+    void failedSaves();
+    void failedReloadKeepsRunning();
+
+  private:
+    void start() {
+        window_ = files_->started();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    template <typename T = QWidget> T* get(const char* name) const {
+        return control<T>(window_.get(), QString::fromLatin1(name));
+    }
+    void press(const char* button) const { get<QPushButton>(button)->click(); }
+    QString messageOnPress(const char* button) const {
+        return messageDuring([this, button] { press(button); });
+    }
+    void setName(const QString& name) const { get<QLineEdit>("Text1")->setText(name); }
+    GuardState guard() const { return guardOf(window_.get()); }
+    QByteArray saved(const char* name) const {
+        return fileBytes(files_->cwd(QString::fromLatin1(name)));
+    }
+    QString hostFolder() const { return QFileInfo(files_->host).path(); }
+    QString root() const { return files_->dir.path(); }
+
+    std::unique_ptr<WindowFiles> files_;
+    std::unique_ptr<ConventionsWindow> window_;
+};
+
+void TestWindow::init() {
+    window_.reset();
+    files_ = std::make_unique<WindowFiles>(fileBytes(dataPath(u"host/mixed-ends.ini"_s)));
+    QVERIFY(putFile(files_->cwd(u"Acol.vns"_s), QByteArray("0\r\n").repeated(20)));
+    QVERIFY(putFile(files_->cwd(u".cache.VNS"_s), QByteArray("1\r\n").repeated(20)));
+    QVERIFY(putFile(files_->cwd(u"autre.ini"_s), {}));
+}
+
+void TestWindow::snapshotAfterStartUp() {
+    start();
+    QVERIFY(matchesStored(snapshot(window_.get()), u"window.snapshot"_s));
+}
+
+// Every caption and every range text fits its control at the window's font.
+void TestWindow::captionsFit() {
+    start();
+    for (const QLabel* label : window_->findChildren<QLabel*>()) {
+        if (label->x() < window_->width())
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->text()));
+    }
+    const QLineEdit* edit = get<QComboBox>("Combo1")->lineEdit();
+    for (QStringView range : catalogue::ntRangeTexts)
+        QVERIFY(edit->fontMetrics().horizontalAdvance(range.toString()) + 2 <= edit->width());
+}
+
+void TestWindow::guardEvents_data() {
+    using Event = std::function<void(TestWindow*)>;
+    QTest::addColumn<Event>("event");
+    QTest::addColumn<GuardState>("after");
+    const auto D = GuardState::Disarmed, U = GuardState::Unconfirmed, C = GuardState::Confirmed;
+    const auto click = [](const char* name) {
+        return Event([name](TestWindow* t) { QTest::mouseClick(t->get(name), Qt::LeftButton); });
+    };
+    const auto reload = [](const QByteArray& copy) {
+        return Event([copy](TestWindow* t) {
+            QVERIFY(putFile(t->files_->cwd(u"Vnlini.vne"_s), copy));
+            t->press("Command1");
+        });
+    };
+    const auto type = [](const char* name, const QString& text) {
+        return Event([name, text](TestWindow* t) {
+            auto* combo = qobject_cast<QComboBox*>(t->get(name));
+            QTest::keyClicks(combo ? combo->lineEdit() : t->get(name), text);
+        });
+    };
+    QTest::newRow("user ticks a general convention") << click("Check2(5)") << D;
+    QTest::newRow("user ticks a competitive convention") << click("Check3(4)") << D;
+    QTest::newRow("user unticks the replace box") << click("Check5") << U;
+    QTest::newRow("user selects an opening") << click("Option1(0)") << C;
+    QTest::newRow("user types a range") << type("Combo3", u"12"_s) << D;
+    QTest::newRow("user types a name") << type("Text1", u"x"_s) << D;
+    QTest::newRow("user picks a range from the list") << Event([](TestWindow* t) {
+        auto* range = t->get<QComboBox>("Combo1");
+        const QString before = range->currentText();
+        QTest::keyClick(range, Qt::Key_Down);
+        QVERIFY(range->currentText() != before);
+        QCOMPARE(range->currentText(), range->itemText(range->currentIndex()));
+    }) << C;
+    QTest::newRow("reload changes a box") << reload("NsMmin=1\r\n") << D;
+    QTest::newRow("reload changes a range") << reload("Ns1SaNV=13\r\n") << D;
+    QTest::newRow("reload changes nothing") << reload("NsTexas=0\r\nNs1Sa=15\r\n") << C;
+    QTest::newRow("transfer") << Event([](TestWindow* t) { t->press("Command6"); }) << C;
+    QTest::newRow("system file opened") << Event([](TestWindow* t) {
+        t->setName(u"Acol"_s);
+        t->press("Command7");
+        t->press("Command4");
+    }) << D;
+    QTest::newRow("user clicks a system file") << Event([](TestWindow* t) {
+        auto* list = t->get<QListWidget>("File2");
+        const QRect r = list->visualItemRect(list->findItems(u"Acol.vns"_s, {}).first());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(t->get<QLineEdit>("Text1")->text(), u"Acol"_s);
+    }) << D;
+    QTest::newRow("user selects a hidden system file with the keyboard")
+        << Event([](TestWindow* t) {
+               t->get("File2")->setFocus();
+               QTest::keyClick(t->get("File2"),
+                               Qt::Key_Space); // selects the entry current on focus
+               QCOMPARE(t->get<QLineEdit>("Text1")->text(), u".cache"_s);
+           })
+        << D;
+}
+
+// The guard is confirmed for a new name, then each event either disarms it or leaves it.
+void TestWindow::guardEvents() {
+    start();
+    QFETCH(std::function<void(TestWindow*)>, event);
+    QFETCH(GuardState, after);
+    press("Command7");
+    QCOMPARE(guard(), GuardState::Confirmed);
+    event(this);
+    QCOMPARE(guard(), after);
+}
+
+void TestWindow::clickOnGrayedBoxChecksIt() {
+    start();
+    auto* box = get<TriStateCheckBox>("Check1(6)");
+    box->setValue(CheckValue::Grayed);
+    QList<CheckValue> seen;
+    for (int i = 0; i < 3; ++i) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        seen << box->value();
+    }
+    QCOMPARE(seen, QList({CheckValue::Checked, CheckValue::Unchecked, CheckValue::Checked}));
+}
+
+// A listed name asks first; once the box is ticked either side replaces the file. A new name is
+// saved at once and listed; an empty name saves nothing.
+void TestWindow::saveAsksBeforeReplacing() {
+    start();
+    setName(u"Acol"_s);
+    const QByteArray former = saved("Acol.vns");
+    press("Command2");
+    press("Command2");
+    QCOMPARE(saved("Acol.vns"), former);
+    QTest::mouseClick(get("Check5"), Qt::LeftButton);
+    press("Command3");
+    QCOMPARE(saved("Acol.vns"), encodeSystemFile(window_->sideSettings(Side::EO)));
+    QCOMPARE(guard(), GuardState::Disarmed);
+    setName(u"Nouveau"_s);
+    press("Command2");
+    QCOMPARE(saved("Nouveau.vns"), encodeSystemFile(window_->sideSettings(Side::NS)));
+    QCOMPARE(get<QListWidget>("File2")->count(), 3);
+    setName({});
+    press("Command2");
+    QVERIFY(!QFile::exists(files_->cwd(u".vns"_s)));
+}
+
+// What one side saved opens into the other; an empty name opens the file ".vns", and what it
+// does not hold stays as it was.
+void TestWindow::savedSideOpensIntoTheOther() {
+    start();
+    setName(u"Sud"_s);
+    get<TriStateCheckBox>("Check1(11)")->setValue(CheckValue::Grayed);
+    get<QComboBox>("Combo2")->setEditText(u"13-15H"_s);
+    press("Command2");
+    const SideSettings ns = window_->sideSettings(Side::NS);
+    QVERIFY(window_->sideSettings(Side::EO) != ns);
+    press("Command5");
+    QCOMPARE(window_->sideSettings(Side::EO), ns);
+    QVERIFY(putFile(files_->cwd(u".vns"_s), QByteArray("1\r\n").repeated(12) + "Vrai\r\n\"x,y\""));
+    setName({});
+    press("Command4");
+    SideSettings opened = ns;
+    opened.general.fill(CheckValue::Checked);
+    opened.opening = OpeningChoice::Weak;
+    opened.ntRangeVulnerable = u"x,y"_s;
+    QCOMPARE(window_->sideSettings(Side::NS), opened);
+}
+
+void TestWindow::transferWritesTheWindow() {
+    start();
+    get<TriStateCheckBox>("Check1(0)")->setValue(CheckValue::Checked);
+    get<QComboBox>("Combo1")->setEditText(u"11-13H"_s);
+    get<QRadioButton>("Option2(1)")->setChecked(true);
+    QCOMPARE(messageOnPress("Command6"), QString());
+    QVERIFY(matchesStored(fileBytes(files_->host), u"host/mixed-ends.transferred"_s));
+    QCOMPARE(fileBytes(files_->cwd(u"Vnlini.vne"_s)), fileBytes(files_->host));
+}
+
+void TestWindow::anyHostFileCarriedWhole_data() {
+    QTest::addColumn<QByteArray>("host");
+    QTest::addColumn<QByteArray>("copy");
+    const auto row = [](const char* name, const QByteArray& line, const QByteArray& end) {
+        const QByteArrayList lines{"[Vornelle]", line, "NsRkcb=1", "EO1Sa=13"};
+        QTest::newRow(name) << lines.join(end) + end << lines.join("\r\n") + "\r\n";
+    };
+    QTest::newRow("mixed, last line without end")
+        << QByteArray("[Vornelle]\r\nJoueurs=4\n\rNsRkcb=1\rEO1Sa=13")
+        << QByteArray("[Vornelle]\r\nJoueurs=4\r\n\r\nNsRkcb=1\r\nEO1Sa=13\r\n");
+    QByteArray high;
+    for (int c = 0x80; c <= 0xff; ++c)
+        high += char(c);
+    row("bytes 0x80 to 0xFF", high, "\r\n");
+    row("NUL bytes, one inside a key", QByteArray("Ns\0Rkcb=0\0", 10), "\n");
+    row("a line of 8 MB", QByteArray("abc\x80\xff\t =;").repeated(800000), "\r\n");
+}
+
+// Start-up copies any host file with its lines ended by CR LF, reads its keys and shows every
+// line; a transfer of the values just read writes the same bytes to both files.
+void TestWindow::anyHostFileCarriedWhole() {
+    QFETCH(QByteArray, host);
+    QFETCH(QByteArray, copy);
+    QVERIFY(putFile(files_->host, host));
+    start();
+    QCOMPARE(get<TriStateCheckBox>("Check1(9)")->value(), CheckValue::Checked);
+    QCOMPARE(get<QComboBox>("Combo3")->currentText(), u"13-15H"_s);
+    const QAbstractItemModel* lines = get<QListView>("List1")->model();
+    QStringEncoder encode(catalogue::fileCodePage);
+    QByteArray shown;
+    for (int row = 0; row < lines->rowCount(); ++row)
+        shown += QByteArray(encode(lines->index(row, 0).data().toString())) + "\r\n";
+    QCOMPARE(shown, copy);
+    Tree expected = tree(root());
+    QCOMPARE(expected[u"cwd/Vnlini.vne"_s], copy);
+    expected[u"windows/vornelle.ini"_s] = copy;
+    QVERIFY(!window_->transferToHost());
+    QCOMPARE(tree(root()), expected);
+}
+
+void TestWindow::startUpRefused_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("stands"); // 0 nothing, 1 an empty file, 2 a folder
+    QTest::addColumn<QString>("verb");
+    QTest::newRow("host file missing") << u"windows/vornelle.ini"_s << 0 << u"de lire"_s;
+    QTest::newRow("host file empty") << u"windows/vornelle.ini"_s << 1 << u"de lire"_s;
+    QTest::newRow("host file a folder") << u"windows/vornelle.ini"_s << 2 << u"de lire"_s;
+    QTest::newRow("working copy a folder") << u"cwd/Vnlini.vne"_s << 2 << u"d'écrire"_s;
+}
+
+// Start-up fails with the file named and changes nothing, but for the empty working copy that
+// an empty host file leaves.
+void TestWindow::startUpRefused() {
+    QFETCH(QString, path);
+    QFETCH(int, stands);
+    QFETCH(QString, verb);
+    path = files_->dir.filePath(path);
+    QFile::remove(path);
+    QVERIFY(stands != 1 || putFile(path, {}));
+    QVERIFY(stands != 2 || QDir().mkdir(path));
+    Tree expected = tree(root());
+    if (stands == 1)
+        expected[u"cwd/Vnlini.vne"_s] = "";
+    const FileOutcome failed = ConventionsWindow(files_->host, QDir(files_->cwd())).startUp();
+    QVERIFY(failed);
+    QVERIFY(texts::failureMessage(*failed).startsWith(failureText(verb, path)));
+    QCOMPARE(tree(root()), expected);
+}
+
+void TestWindow::transfer_data() {
+    QTest::addColumn<int>("faults");
+    QTest::newRow("working copy a folder") << int(CopyIsFolder);
+    QTest::newRow("host folder and file read-only for the user") << int(AsUser);
+    QTest::newRow("disk full while replacing the file") << int(FullDisk);
+    // The folder refuses a new file: the host file is written in place, or put back.
+    QTest::newRow("host file written in place") << (AsUser | HostWritable);
+    QTest::newRow("disk full while writing in place") << (FullDisk | AsUser | HostWritable);
+}
+
+// A transfer that cannot write names the file and changes none but the working copy, leaving
+// no temporary file; once the fault is gone, the same window transfers. The new host text
+// (72 kB) fits the small file system only once the former one (48 kB) is gone.
+void TestWindow::transfer() {
+    QFETCH(int, faults);
+    const auto text = [](const char* blackwood, const QByteArray& end) {
+        return QByteArrayList{"[Vornelle]", blackwood}.join(end) + end +
+               ("x" + end).repeated(24000);
+    };
+    if (faults & FullDisk && !mountSmallFileSystem(hostFolder()))
+        QSKIP(qPrintable(u"no file system of its own for the host folder: "_s + qt_error_string()));
+    QVERIFY(putFile(files_->host, text("NsRkcb=1", "\n")));
+    // Root's folders, which the user may read; the current folder the user may write.
+    QVERIFY(setMode(root(), 0755) && setMode(files_->cwd(), 0777) && setMode(hostFolder(), 0755));
+    QVERIFY(setMode(files_->host, faults & HostWritable ? 0666 : 0644));
+    start();
+    get<TriStateCheckBox>("Check1(9)")->setValue(CheckValue::Unchecked);
+    const QString copy = files_->cwd(u"Vnlini.vne"_s);
+    if (faults & CopyIsFolder)
+        QVERIFY(QFile::remove(copy) && QDir().mkdir(copy));
+    Tree expected = tree(root());
+    const QByteArray written = text("NsRkcb=0", "\r\n");
+    if (!(faults & CopyIsFolder))
+        expected[u"cwd/Vnlini.vne"_s] = written;
+    const bool fails = faults != (AsUser | HostWritable);
+    if (!fails)
+        expected[u"windows/vornelle.ini"_s] = written;
+    constexpr uid_t nobody = 65534;
+    if (faults & AsUser && (geteuid() != 0 || seteuid(nobody) != 0))
+        QSKIP("only root can act as an unprivileged user, and back");
+    const QString message = messageOnPress("Command6");
+    if (faults & AsUser)
+        QVERIFY(seteuid(0) == 0);
+    const QString failed = faults & CopyIsFolder ? copy : files_->host;
+    QCOMPARE(message.startsWith(failureText(u"d'écrire"_s, failed)), fails);
+    QCOMPARE(message.isEmpty(), !fails);
+    QCOMPARE(tree(root()), expected);
+    if (faults & CopyIsFolder)
+        QVERIFY(QDir().rmdir(copy));
+    if (faults & FullDisk)
+        QVERIFY(mount(nullptr, QFile::encodeName(hostFolder()).constData(), nullptr, MS_REMOUNT,
+                      "size=1m") == 0);
+    QVERIFY(!window_->transferToHost());
+    QCOMPARE(fileBytes(files_->host), written);
+}
+
+void TestWindow::badSystemFileOpens_data() {
+    QTest::addColumn<QByteArray>("file");   // null: none
+    QTest::addColumn<QByteArray>("opened"); // the side then, as a system file
+    const QByteArray base = systemFile("2\r\n", "\"base\"\r\n\"base\"\r\n");
+    const QByteArray complete = systemFile("0\r\n", "\"a\"\r\n\"b\"\r\n");
+    const QByteArray eightBit = systemFile("0\r\n", "\"\x80\xff ,\r\n\"\r\n\"b\"\r\n");
+    QTest::newRow("missing") << QByteArray() << base;
+    QTest::newRow("a field of 8 MB") << QByteArray(8 << 20, '0') + "1"
+                                     << "1" + base.sliced(1);
+    QTest::newRow("6 MB after the 20 fields")
+        << complete + QByteArray("\"\r\n,\xff\0", 6).repeated(1 << 20) << complete;
+    QTest::newRow("8-bit bytes, comma and line end in a range") << eightBit << eightBit;
+}
+
+// Opening a missing, bad or huge system file over one opened before shows nothing, sets what it
+// read up to the first bad field, and changes no file.
+void TestWindow::badSystemFileOpens() {
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, opened);
+    start();
+    QVERIFY(putFile(files_->cwd(u"Base.vns"_s), systemFile("2\r\n", "\"base\"\r\n\"base\"\r\n")));
+    QVERIFY(file.isNull() || putFile(files_->cwd(u"Mauvais.vns"_s), file));
+    setName(u"Base"_s);
+    press("Command5");
+    const Tree before = tree(root());
+    setName(u"Mauvais"_s);
+    QCOMPARE(messageOnPress("Command5"), QString());
+    QCOMPARE(encodeSystemFile(window_->sideSettings(Side::EO)), opened);
+    QCOMPARE(tree(root()), before);
+}
+
+// A save over a file cut short by the file size limit, and a save where a folder stands, show
+// a message and change no file; once the fault is gone, the same click saves.
+void TestWindow::failedSaves() {
+    QVERIFY(putFile(files_->cwd(u"Acol.vns"_s), "former"));
+    QVERIFY(QDir().mkdir(files_->cwd(u"Dossier.vns"_s)));
+    start();
+    const Tree before = tree(root());
+    setName(u"Dossier"_s);
+    QVERIFY(messageOnPress("Command2")
+                .startsWith(failureText(u"d'écrire"_s, files_->cwd(u"Dossier.vns"_s))));
+    setName(u"Acol"_s);
+    press("Command7");
+    QTest::mouseClick(get("Check5"), Qt::LeftButton);
+    const QString message = messageDuring([this] {
+        FileSizeLimit limit(40);
+        press("Command2");
+    });
+    QVERIFY(message.startsWith(failureText(u"d'écrire"_s, files_->cwd(u"Acol.vns"_s))));
+    QCOMPARE(tree(root()), before);
+    QCOMPARE(guard(), GuardState::Confirmed);
+    press("Command2");
+    QCOMPARE(fileBytes(files_->cwd(u"Acol.vns"_s)),
+             encodeSystemFile(window_->sideSettings(Side::NS)));
+}
+
+// A reload whose working copy has gone says so and changes no setting.
+void TestWindow::failedReloadKeepsRunning() {
+    start();
+    get<TriStateCheckBox>("Check2(7)")->setValue(CheckValue::Checked);
+    QVERIFY(QFile::remove(files_->cwd(u"Vnlini.vne"_s)));
+    QVERIFY(messageOnPress("Command1")
+                .startsWith(failureText(u"de lire"_s, files_->cwd(u"Vnlini.vne"_s))));
+    QCOMPARE(get<TriStateCheckBox>("Check2(7)")->value(), CheckValue::Checked);
+    QCOMPARE(get<QListView>("List1")->model()->rowCount(), 0);
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
