@@ -2,7 +2,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME systemes-encheres)
 set(CPACK_PACKAGE_VENDOR "Systèmes d'Enchères developers")
-set(CPACK_PACKAGE_CONTACT "Systèmes d'Enchères developers")
+set(CPACK_PACKAGE_CONTACT "${VORNELLE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "bidding conventions editor for the bridge program Vornelle")
 set(CPACK_PACKAGE_DESCRIPTION
     "An editor, in French, for the bidding conventions that the bridge program
@@ -12,7 +12,8 @@ and saves or opens one side's settings as a named system.")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Not "games": that section is for games installed in /usr/games, and this is a tool for one.
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the program loads at run time, which dpkg-shlibdeps cannot see: the SVG icon engine,
 # Qt's French texts and the window's font. (The X11 platform plugin comes with libqt6gui6.)

@@ -1,13 +1,15 @@
+#include "command_line.h"
 #include "conventions_window.h"
-#include "hostfile/host_paths.h"
-#include "window_texts.h"
+#include "start_up.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QMessageBox>
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
+    const auto read = readCommandLine(argc, argv);
+    if (const int* status = std::get_if<int>(&read))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("systemes-encheres"));
     // Qt adds the application's display name, once one is set, to every window title
@@ -17,15 +19,12 @@ int main(int argc, char* argv[]) {
 
     // The standard buttons and the system's error texts in French.
     QTranslator qtFrench;
-    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtFrench);
+    installQtFrench(qtFrench);
 
-    ConventionsWindow window(vornelle::hostSettingsPath(), QDir::current());
-    if (const vornelle::FileOutcome failed = window.startUp()) {
-        QMessageBox::critical(nullptr, window.windowTitle(), texts::failureMessage(*failed));
+    const std::unique_ptr<ConventionsWindow> window =
+        startWindow(std::get<vornelle::PlaceOptions>(read));
+    if (!window)
         return 1;
-    }
-    window.show();
+    window->show();
     return QApplication::exec();
 }

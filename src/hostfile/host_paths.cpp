@@ -33,10 +33,6 @@ QString hostSettingsPath(const QString& winePrefix, const QString& homePath) {
 #endif
 }
 
-QString hostSettingsPath() {
-    return hostSettingsPath(qEnvironmentVariable(catalogue::winePrefixVariable), QDir::homePath());
-}
-
 QString workingCopyPath(const QDir& folder) {
     return entryIgnoringCase(folder, catalogue::workingCopyName, QDir::Files);
 }

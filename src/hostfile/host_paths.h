@@ -11,9 +11,6 @@ namespace vornelle {
 // none exists the lower-case path is given.
 QString hostSettingsPath(const QString& winePrefix, const QString& homePath);
 
-// The same, from this process's environment.
-QString hostSettingsPath();
-
 // The working copy in `folder`: an existing file of that name in any letter case, otherwise
 // the name as the program creates it.
 QString workingCopyPath(const QDir& folder);

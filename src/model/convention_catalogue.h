@@ -93,6 +93,13 @@ inline constexpr QStringView hostSettingsFileName = u"vornelle.ini";
 inline constexpr const char* winePrefixVariable = "WINEPREFIX";
 inline constexpr QStringView defaultWinePrefix = u".wine";
 inline constexpr QStringView wineDriveC = u"drive_c";
+// Folders of the home folder where Wine front-ends make one prefix per sub-folder, in the order
+// they are looked through: PlayOnLinux, Bottles, Bottles as a Flatpak, Lutris, CrossOver.
+inline constexpr std::array<QStringView, 5> frontEndPrefixFolders{
+    u".PlayOnLinux/wineprefix", u".local/share/bottles/bottles",
+    u".var/app/com.usebottles.bottles/data/bottles/bottles", u"Games", u".cxoffice"};
+// The working folder of a start from the menu, in the user's documents folder.
+inline constexpr QStringView menuWorkFolder = u"Systèmes d'enchères";
 inline constexpr QStringView workingCopyName = u"Vnlini.vne";
 
 // Code page of every file this program reads or writes.
