@@ -12,8 +12,6 @@
 
 #include <QList>
 
-#include <cstdint>
-
 using namespace Qt::StringLiterals;
 using namespace vornelle;
 
@@ -39,13 +37,15 @@ QList<QByteArrayView> checkedLines(QByteArrayView text) {
     return lines;
 }
 
+// One side's values from 20 bytes of the input from `first`: any check values and opening, and
+// range boxes that hold one of the seven ranges, nothing, or a typed text.
 SideSettings sideFrom(QByteArrayView input, qsizetype first) {
-    auto byte = [&](qsizetype i) {
-        return first + i < input.size() ? unsigned(std::uint8_t(input[first + i])) : 0u;
+    const auto byte = [&](qsizetype i) {
+        return first + i < input.size() ? int(uchar(input[first + i])) : 0;
     };
-    const auto range = [](unsigned pick) { // the seven ranges, an empty box, a typed text
-        const QStringList texts{QString(), u"12-14"_s};
-        return pick % 9 < 7 ? catalogue::ntRangeTexts[pick % 9].toString() : texts[pick % 9 - 7];
+    const auto range = [](int pick) {
+        return pick % 9 < 7 ? catalogue::ntRangeTexts[pick % 9].toString()
+                            : QStringList{QString(), u"12-14"_s}[pick % 9 - 7];
     };
     SideSettings s;
     for (std::size_t i = 0; i < s.general.size(); ++i)

@@ -4,30 +4,25 @@
 
 #include <QStringList>
 
-// Notes every value it is given, in order, as "NS General 0 = 1", "EO Opening = 0",
-// "NS Range 1 = 12-14H".
-class RecordingTarget : public vornelle::SettingsTarget {
-  public:
+// Notes every value it is given, in order, as "NS General 0 = 1", "EO Opening = 0" (the weak
+// opening), "NS Range 1 = 12-14H".
+struct RecordingTarget : vornelle::SettingsTarget {
     QStringList events;
 
     void setCheck(vornelle::Side side, vornelle::Group group, int row,
                   vornelle::CheckValue value) override {
-        events << QStringLiteral("%1 %2 %3 = %4")
-                      .arg(name(side), group == vornelle::Group::General
-                                           ? QStringLiteral("General")
-                                           : QStringLiteral("Competitive"))
-                      .arg(row)
-                      .arg(int(value));
+        const char* kind = group == vornelle::Group::General ? "General" : "Competitive";
+        note(side,
+             QStringLiteral("%1 %2 = %3").arg(QLatin1StringView(kind)).arg(row).arg(int(value)));
     }
     void setOpening(vornelle::Side side, vornelle::OpeningChoice choice) override {
-        events << QStringLiteral("%1 Opening = %2").arg(name(side)).arg(int(choice) - 1);
+        note(side, QStringLiteral("Opening = %1").arg(int(choice) - 1));
     }
     void setNtRange(vornelle::Side side, vornelle::Vulnerability v, const QString& text) override {
-        events << QStringLiteral("%1 Range %2 = %3").arg(name(side)).arg(int(v)).arg(text);
+        note(side, QStringLiteral("Range %1 = %2").arg(int(v)).arg(text));
     }
-
-  private:
-    static QString name(vornelle::Side side) {
-        return side == vornelle::Side::NS ? QStringLiteral("NS") : QStringLiteral("EO");
+    void note(vornelle::Side side, const QString& event) {
+        events << (side == vornelle::Side::NS ? QStringLiteral("NS ") : QStringLiteral("EO ")) +
+                      event;
     }
 };

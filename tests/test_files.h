@@ -6,9 +6,6 @@
 #include <QProcess>
 #include <QString>
 
-#include <csignal>
-#include <sys/resource.h>
-
 // Small helpers for tests that work on real files.
 
 inline QByteArray fileBytes(const QString& path) {
@@ -38,22 +35,3 @@ inline bool matchesStored(const QByteArray& actual, const QString& name) {
     qWarning("%s", diff.readAllStandardOutput().constData());
     return false;
 }
-
-// While alive, no file of this process may grow past `bytes`: writes beyond it come back short
-// and then fail with "File too large", as on a full disk.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit saved_{};
-};

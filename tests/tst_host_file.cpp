@@ -16,18 +16,14 @@ namespace {
 
 // Grayed boxes, neither opening chosen, the first and last ranges, a typed text, an empty box.
 SideSettings sideToWrite(Side side) {
+    const bool ns = side == Side::NS;
     SideSettings s;
-    if (side == Side::NS) {
-        s.general = checks({0, 1, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0});
-        s.opening = OpeningChoice::Weak;
-        s.ntRangeVulnerable = u"10-12H"_s;
-        s.ntRangeNotVulnerable = u"12-14h"_s;
-        s.competitive = checks({2, 1, 0, 1, 0});
-    } else {
-        s.general[4] = CheckValue::Checked;
-        s.ntRangeVulnerable = u"16-18H"_s;
-        s.competitive = checks({1, 0, 0, 0, 2});
-    }
+    s.general = ns ? checks({0, 1, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0})
+                   : checks({0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0});
+    s.opening = ns ? OpeningChoice::Weak : OpeningChoice::None;
+    s.ntRangeVulnerable = ns ? u"10-12H"_s : u"16-18H"_s;
+    s.ntRangeNotVulnerable = ns ? u"12-14h"_s : QString();
+    s.competitive = ns ? checks({2, 1, 0, 1, 0}) : checks({1, 0, 0, 0, 2});
     return s;
 }
 
@@ -36,38 +32,35 @@ SideSettings sideToWrite(Side side) {
 class TestHostFile : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void readAndRewrite_data();
-    void readAndRewrite();
+    void readAndRewrite_data() {
+        QTest::addColumn<QString>("name");
+        for (const QString& file : QDir(dataPath(u"host"_s)).entryList({u"*.ini"_s}))
+            QTest::newRow(qPrintable(file)) << u"host/"_s + file.chopped(4);
+    }
+
+    void readAndRewrite() {
+        QFETCH(QString, name);
+        const QByteArray text = fileBytes(dataPath(name + u".ini"_s));
+        QByteArray read;
+        RecordingTarget byLine;
+        int number = 0;
+        forEachHostLine(text, [&](QByteArrayView line) {
+            RecordingTarget target;
+            applyHostLine(line, target);
+            ++number;
+            if (!target.events.isEmpty())
+                read +=
+                    QByteArray::number(number) + ": " + target.events.join(u"; "_s).toUtf8() + "\n";
+            byLine.events << target.events;
+        });
+        RecordingTarget whole;
+        readHostText(text, whole);
+        QCOMPARE(whole.events, byLine.events);
+        QVERIFY(matchesStored(read, name + u".read"_s));
+        const QByteArray rewritten =
+            rewriteHostText(text, sideToWrite(Side::NS), sideToWrite(Side::EO));
+        QVERIFY(matchesStored(rewritten, name + u".expected"_s));
+    }
 };
-
-void TestHostFile::readAndRewrite_data() {
-    QTest::addColumn<QString>("name");
-    for (const QString& file : QDir(dataPath(u"host"_s)).entryList({u"*.ini"_s}))
-        QTest::newRow(qPrintable(file)) << u"host/"_s + file.chopped(4);
-}
-
-void TestHostFile::readAndRewrite() {
-    QFETCH(QString, name);
-    const QByteArray text = fileBytes(dataPath(name + u".ini"_s));
-    QByteArray read;
-    RecordingTarget byLine;
-    int number = 0;
-    forEachHostLine(text, [&](QByteArrayView line) {
-        RecordingTarget target;
-        applyHostLine(line, target);
-        ++number;
-        if (!target.events.isEmpty())
-            read += QByteArray::number(number) + ": " + target.events.join(u"; "_s).toUtf8() + "\n";
-        byLine.events << target.events;
-    });
-    RecordingTarget whole;
-    readHostText(text, whole);
-    QCOMPARE(whole.events, byLine.events);
-    QVERIFY(matchesStored(read, name + u".read"_s));
-    const QByteArray rewritten =
-        rewriteHostText(text, sideToWrite(Side::NS), sideToWrite(Side::EO));
-    QVERIFY(matchesStored(rewritten, name + u".expected"_s));
-}
-
 QTEST_APPLESS_MAIN(TestHostFile)
 #include "tst_host_file.moc"

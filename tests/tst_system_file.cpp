@@ -13,44 +13,39 @@ using namespace vornelle;
 class TestSystemFile : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void open_data();
-    void open();
-    void save_data();
-    void save();
+    void open_data() {
+        QTest::addColumn<QString>("name");
+        for (const QString& file : QDir(dataPath(u"system"_s)).entryList({u"*.vns"_s}))
+            QTest::newRow(qPrintable(file)) << u"system/"_s + file.chopped(4);
+    }
+
+    void open() {
+        QFETCH(QString, name);
+        RecordingTarget target;
+        const bool complete =
+            decodeSystemFile(fileBytes(dataPath(name + u".vns"_s)), Side::EO, target);
+        target.events << (complete ? u"all 20 read"_s : u"stopped"_s);
+        QVERIFY(matchesStored(target.events.join(u'\n').toUtf8() + '\n', name + u".read"_s));
+    }
+
+    void save_data() {
+        QTest::addColumn<bool>("weak"); // otherwise no opening chosen
+        QTest::addColumn<QString>("name");
+        QTest::newRow("weak opening") << true << u"system/saved-weak.vns"_s;
+        QTest::newRow("no opening chosen") << false << u"system/saved-unset.vns"_s;
+    }
+
+    // Grayed boxes, a comma and letters of the 8-bit code page in a range, an empty range.
+    void save() {
+        QFETCH(bool, weak);
+        QFETCH(QString, name);
+        SideSettings s;
+        s.general = checks({2, 1, 0, 2, 1, 0, 2, 1, 0, 2, 1, 0});
+        s.opening = weak ? OpeningChoice::Weak : OpeningChoice::None;
+        s.ntRangeVulnerable = u"14,16 é€"_s;
+        s.competitive = checks({1, 2, 0, 1, 2});
+        QVERIFY(matchesStored(encodeSystemFile(s), name));
+    }
 };
-
-void TestSystemFile::open_data() {
-    QTest::addColumn<QString>("name");
-    for (const QString& file : QDir(dataPath(u"system"_s)).entryList({u"*.vns"_s}))
-        QTest::newRow(qPrintable(file)) << u"system/"_s + file.chopped(4);
-}
-
-void TestSystemFile::open() {
-    QFETCH(QString, name);
-    RecordingTarget target;
-    const bool complete = decodeSystemFile(fileBytes(dataPath(name + u".vns"_s)), Side::EO, target);
-    target.events << (complete ? u"all 20 read"_s : u"stopped"_s);
-    QVERIFY(matchesStored(target.events.join(u'\n').toUtf8() + '\n', name + u".read"_s));
-}
-
-void TestSystemFile::save_data() {
-    QTest::addColumn<bool>("weak"); // otherwise no opening chosen
-    QTest::addColumn<QString>("name");
-    QTest::newRow("weak opening") << true << u"system/saved-weak.vns"_s;
-    QTest::newRow("no opening chosen") << false << u"system/saved-unset.vns"_s;
-}
-
-// Grayed boxes, a comma and letters of the 8-bit code page in a range, an empty range.
-void TestSystemFile::save() {
-    QFETCH(bool, weak);
-    QFETCH(QString, name);
-    SideSettings s;
-    s.general = checks({2, 1, 0, 2, 1, 0, 2, 1, 0, 2, 1, 0});
-    s.opening = weak ? OpeningChoice::Weak : OpeningChoice::None;
-    s.ntRangeVulnerable = u"14,16 é€"_s;
-    s.competitive = checks({1, 2, 0, 1, 2});
-    QVERIFY(matchesStored(encodeSystemFile(s), name));
-}
-
 QTEST_APPLESS_MAIN(TestSystemFile)
 #include "tst_system_file.moc"

@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDirIterator>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -28,8 +27,10 @@
 #include <functional>
 #include <memory>
 
+#include <csignal>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,6 +40,20 @@ using namespace vornelle;
 Q_DECLARE_METATYPE(GuardState)
 
 namespace {
+
+// Runs `action` while no file of this process may grow past `bytes`: writes beyond it come back
+// short and then fail with "File too large", as on a full disk.
+template <typename F> auto withFileSizeLimit(rlim_t bytes, F action) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limit = saved;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    auto result = action();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    return result;
+}
 
 // Runs `action`, closing the message box it opens; gives the box's text, empty when none.
 QString messageDuring(const std::function<void()>& action) {
@@ -163,29 +178,6 @@ bool mountSmallFileSystem(const QString& folder) {
 
 class TestWindow : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
-    void init();
-    // Takes away the host folder's own file system, where a case gave it one.
-    void cleanup() { umount2(QFile::encodeName(hostFolder()).constData(), MNT_DETACH); }
-    void snapshotAfterStartUp();
-    void captionsFit();
-    void guardEvents_data();
-    void guardEvents();
-    void clickOnGrayedBoxChecksIt();
-    void saveAsksBeforeReplacing();
-    void savedSideOpensIntoTheOther();
-    void transferWritesTheWindow();
-    void anyHostFileCarriedWhole_data();
-    void anyHostFileCarriedWhole();
-    void startUpRefused_data();
-    void startUpRefused();
-    void transfer_data();
-    void transfer();
-    void badSystemFileOpens_data();
-    void badSystemFileOpens();
-    void failedSaves();
-    void failedReloadKeepsRunning();
-
   private:
     // The window started on the files of the temporary folder.
     void start() {
@@ -223,358 +215,327 @@ class TestWindow : public QObject {
     QTemporaryDir dir_;
     const QString host_ = dir_.filePath(u"windows/vornelle.ini"_s);
     std::unique_ptr<ConventionsWindow> window_;
+
+  private Q_SLOTS:
+    // Takes away the host folder's own file system, where a case gave it one.
+    void cleanup() { umount2(QFile::encodeName(hostFolder()).constData(), MNT_DETACH); }
+    void init() {
+        window_.reset();
+        QDir(root()).removeRecursively();
+        QVERIFY(QDir().mkpath(hostFolder()) && QDir().mkpath(cwd()));
+        QVERIFY(putFile(host_, fileBytes(dataPath(u"host/mixed-ends.ini"_s))));
+        QVERIFY(putFile(cwd(u"Acol.vns"_s), QByteArray("0\r\n").repeated(20)));
+        QVERIFY(putFile(cwd(u".cache.VNS"_s), QByteArray("1\r\n").repeated(20)));
+        QVERIFY(putFile(cwd(u"autre.ini"_s), {}));
+    }
+
+    void snapshotAfterStartUp() {
+        start();
+        QVERIFY(matchesStored(snapshot(window_.get()), u"window.snapshot"_s));
+    }
+
+    // Every caption and every range text fits its control at the window's font.
+    void captionsFit() {
+        start();
+        for (const QLabel* label : window_->findChildren<QLabel*>()) {
+            if (label->x() < window_->width())
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                         qPrintable(label->text()));
+        }
+        const QLineEdit* edit = get<QComboBox>("Combo1")->lineEdit();
+        for (QStringView range : catalogue::ntRangeTexts)
+            QVERIFY(edit->fontMetrics().horizontalAdvance(range.toString()) + 2 <= edit->width());
+    }
+
+    void guardEvents_data() {
+        using Event = std::function<void(TestWindow*)>;
+        QTest::addColumn<Event>("event");
+        QTest::addColumn<GuardState>("after");
+        const auto D = GuardState::Disarmed, U = GuardState::Unconfirmed, C = GuardState::Confirmed;
+        const auto click = [](const char* name) {
+            return Event(
+                [name](TestWindow* t) { QTest::mouseClick(t->get(name), Qt::LeftButton); });
+        };
+        const auto reload = [](const QByteArray& copy) {
+            return Event([copy](TestWindow* t) {
+                QVERIFY(putFile(t->cwd(u"Vnlini.vne"_s), copy));
+                t->press("Command1");
+            });
+        };
+        const auto type = [](const char* name, const QString& text) {
+            return Event([name, text](TestWindow* t) { QTest::keyClicks(t->get(name), text); });
+        };
+        QTest::newRow("user ticks a general convention") << click("Check2(5)") << D;
+        QTest::newRow("user clicks a grayed box, which becomes checked")
+            << Event([](TestWindow* t) {
+                   auto* box = t->get<TriStateCheckBox>("Check1(6)");
+                   box->setValue(CheckValue::Grayed);
+                   QTest::mouseClick(box, Qt::LeftButton);
+                   QCOMPARE(box->value(), CheckValue::Checked);
+               })
+            << D;
+        QTest::newRow("user ticks a competitive convention") << click("Check3(4)") << D;
+        QTest::newRow("user unticks the replace box") << click("Check5") << U;
+        QTest::newRow("user selects an opening") << click("Option1(0)") << C;
+        QTest::newRow("user types a range") << type("Combo3", u"12"_s) << D;
+        QTest::newRow("user types a name") << type("Text1", u"x"_s) << D;
+        QTest::newRow("user picks a range from the list") << Event([](TestWindow* t) {
+            QTest::keyClick(t->get("Combo1"), Qt::Key_Down);
+            QCOMPARE(t->get<QComboBox>("Combo1")->currentText(), u"11-13H"_s);
+        }) << C;
+        QTest::newRow("reload changes a box") << reload("NsMmin=1\r\n") << D;
+        QTest::newRow("reload changes a range") << reload("Ns1SaNV=13\r\n") << D;
+        QTest::newRow("reload changes nothing") << reload("NsTexas=0\r\nNs1Sa=15\r\n") << C;
+        QTest::newRow("transfer") << Event([](TestWindow* t) { t->press("Command6"); }) << C;
+        QTest::newRow("system file opened") << Event([](TestWindow* t) {
+            t->setName(u"Acol"_s);
+            t->press("Command7");
+            t->press("Command4");
+        }) << D;
+        QTest::newRow("user clicks a system file") << Event([](TestWindow* t) {
+            auto* list = t->get<QListWidget>("File2");
+            const QRect r = list->visualItemRect(list->findItems(u"Acol.vns"_s, {}).first());
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+            QCOMPARE(t->get<QLineEdit>("Text1")->text(), u"Acol"_s);
+        }) << D;
+        // Space selects the entry made current when the list takes the focus.
+        QTest::newRow("user selects a hidden file by keyboard") << Event([](TestWindow* t) {
+            t->get("File2")->setFocus();
+            QTest::keyClick(t->get("File2"), Qt::Key_Space);
+            QCOMPARE(t->get<QLineEdit>("Text1")->text(), u".cache"_s);
+        }) << D;
+    }
+
+    // The guard is confirmed for a new name, then each event either disarms it or leaves it.
+    void guardEvents() {
+        start();
+        QFETCH(std::function<void(TestWindow*)>, event);
+        QFETCH(GuardState, after);
+        press("Command7");
+        QCOMPARE(guard(), GuardState::Confirmed);
+        event(this);
+        QCOMPARE(guard(), after);
+    }
+
+    // A listed name asks first: only once the box is ticked is the file replaced, and a save cut
+    // short by the file size limit leaves it whole and says so. A new name is saved at once and
+    // listed, a name where a folder stands is refused with a message, an empty name saves nothing.
+    void saveAsksBeforeReplacing() {
+        QVERIFY(QDir().mkdir(cwd(u"Dossier.vns"_s)));
+        start();
+        const Tree before = tree(root());
+        setName(u"Acol"_s);
+        press("Command2");
+        press("Command2");
+        QTest::mouseClick(get("Check5"), Qt::LeftButton);
+        QVERIFY(withFileSizeLimit(40, [this] {
+                    return messageOnPress("Command3");
+                }).startsWith(failureText(u"d'écrire"_s, cwd(u"Acol.vns"_s))));
+        QCOMPARE(tree(root()), before);
+        QCOMPARE(guard(), GuardState::Confirmed);
+        press("Command3");
+        QCOMPARE(saved("Acol.vns"), encodeSystemFile(window_->sideSettings(Side::EO)));
+        QCOMPARE(guard(), GuardState::Disarmed);
+        setName(u"Nouveau"_s);
+        press("Command2");
+        QCOMPARE(saved("Nouveau.vns"), encodeSystemFile(window_->sideSettings(Side::NS)));
+        QCOMPARE(get<QListWidget>("File2")->count(), 3);
+        setName(u"Dossier"_s);
+        QVERIFY(messageOnPress("Command2")
+                    .startsWith(failureText(u"d'écrire"_s, cwd(u"Dossier.vns"_s))));
+        setName({});
+        press("Command2");
+        QVERIFY(!QFile::exists(cwd(u".vns"_s)));
+    }
+
+    // What one side saved opens into the other.
+    void savedSideOpensIntoTheOther() {
+        start();
+        setName(u"Sud"_s);
+        get<TriStateCheckBox>("Check1(11)")->setValue(CheckValue::Grayed);
+        get<QComboBox>("Combo2")->setEditText(u"13-15H"_s);
+        press("Command2");
+        const SideSettings ns = window_->sideSettings(Side::NS);
+        QVERIFY(window_->sideSettings(Side::EO) != ns);
+        press("Command5");
+        QCOMPARE(window_->sideSettings(Side::EO), ns);
+    }
+
+    void transferWritesTheWindow() {
+        start();
+        get<TriStateCheckBox>("Check1(0)")->setValue(CheckValue::Checked);
+        get<QComboBox>("Combo1")->setEditText(u"11-13H"_s);
+        get<QRadioButton>("Option2(1)")->setChecked(true);
+        QCOMPARE(messageOnPress("Command6"), QString());
+        QVERIFY(matchesStored(fileBytes(host_), u"host/mixed-ends.transferred"_s));
+        QCOMPARE(fileBytes(cwd(u"Vnlini.vne"_s)), fileBytes(host_));
+    }
+
+    void anyHostFileCarriedWhole_data() {
+        QTest::addColumn<QByteArray>("host");
+        QTest::addColumn<QByteArray>("copy");
+        const auto row = [](const char* name, const QByteArray& line, const QByteArray& end) {
+            const QByteArrayList lines{"[Vornelle]", line, "NsRkcb=1", "EO1Sa=13"};
+            QTest::newRow(name) << lines.join(end) + end << lines.join("\r\n") + "\r\n";
+        };
+        QTest::newRow("mixed, last line without end")
+            << QByteArray("[Vornelle]\r\nJoueurs=4\n\rNsRkcb=1\rEO1Sa=13")
+            << QByteArray("[Vornelle]\r\nJoueurs=4\r\n\r\nNsRkcb=1\r\nEO1Sa=13\r\n");
+        QByteArray high;
+        for (int c = 0x80; c <= 0xff; ++c)
+            high += char(c);
+        row("bytes 0x80 to 0xFF", high, "\r\n");
+        row("NUL bytes, one inside a key", QByteArray("Ns\0Rkcb=0\0", 10), "\n");
+        row("a line of 8 MB", QByteArray("abc\x80\xff\t =;").repeated(800000), "\r\n");
+    }
+
+    // Start-up copies any host file with its lines ended by CR LF, reads its keys and shows every
+    // line; a transfer of the values just read writes the same bytes to both files.
+    void anyHostFileCarriedWhole() {
+        QFETCH(QByteArray, host);
+        QFETCH(QByteArray, copy);
+        QVERIFY(putFile(host_, host));
+        start();
+        QCOMPARE(get<TriStateCheckBox>("Check1(9)")->value(), CheckValue::Checked);
+        QCOMPARE(get<QComboBox>("Combo3")->currentText(), u"13-15H"_s);
+        const QAbstractItemModel* lines = get<QListView>("List1")->model();
+        QStringEncoder encode(catalogue::fileCodePage);
+        QByteArray shown;
+        for (int row = 0; row < lines->rowCount(); ++row)
+            shown += QByteArray(encode(lines->index(row, 0).data().toString())) + "\r\n";
+        QCOMPARE(shown, copy);
+        Tree expected = tree(root());
+        QCOMPARE(expected[u"cwd/Vnlini.vne"_s], copy);
+        expected[u"windows/vornelle.ini"_s] = copy;
+        QVERIFY(!window_->transferToHost());
+        QCOMPARE(tree(root()), expected);
+    }
+
+    void startUpRefused_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("stands"); // 0 nothing, 1 an empty file, 2 a folder
+        QTest::addColumn<QString>("verb");
+        QTest::newRow("host file missing") << u"windows/vornelle.ini"_s << 0 << u"de lire"_s;
+        QTest::newRow("host file empty") << u"windows/vornelle.ini"_s << 1 << u"de lire"_s;
+        QTest::newRow("host file a folder") << u"windows/vornelle.ini"_s << 2 << u"de lire"_s;
+        QTest::newRow("working copy a folder") << u"cwd/Vnlini.vne"_s << 2 << u"d'écrire"_s;
+    }
+
+    // Start-up fails with the file named and changes nothing, but for the empty working copy that
+    // an empty host file leaves.
+    void startUpRefused() {
+        QFETCH(QString, path);
+        QFETCH(int, stands);
+        QFETCH(QString, verb);
+        path = dir_.filePath(path);
+        QFile::remove(path);
+        QVERIFY(stands != 1 || putFile(path, {}));
+        QVERIFY(stands != 2 || QDir().mkdir(path));
+        Tree expected = tree(root());
+        if (stands == 1)
+            expected[u"cwd/Vnlini.vne"_s] = "";
+        const FileOutcome failed = ConventionsWindow(host_, QDir(cwd())).startUp();
+        QVERIFY(failed);
+        QVERIFY(texts::failureMessage(*failed).startsWith(failureText(verb, path)));
+        QCOMPARE(tree(root()), expected);
+    }
+
+    void transfer_data() {
+        QTest::addColumn<int>("faults");
+        QTest::newRow("working copy a folder") << int(CopyIsFolder);
+        QTest::newRow("host folder and file read-only for the user") << int(AsUser);
+        QTest::newRow("disk full while replacing the file") << int(FullDisk);
+        // The folder refuses a new file: the host file is written in place, or put back.
+        QTest::newRow("host file written in place") << (AsUser | HostWritable);
+        QTest::newRow("disk full while writing in place") << (FullDisk | AsUser | HostWritable);
+    }
+
+    // A transfer that cannot write names the file and changes none but the working copy, leaving
+    // no temporary file; once the fault is gone, the same window transfers. The new host text
+    // (72 kB) fits the small file system only once the former one (48 kB) is gone.
+    void transfer() {
+        QFETCH(int, faults);
+        const auto text = [](const char* blackwood, const QByteArray& end) {
+            return QByteArrayList{"[Vornelle]", blackwood}.join(end) + end +
+                   ("x" + end).repeated(24000);
+        };
+        if (faults & FullDisk && !mountSmallFileSystem(hostFolder()))
+            QSKIP(qPrintable(u"no file system of its own for the host folder: "_s +
+                             qt_error_string()));
+        QVERIFY(putFile(host_, text("NsRkcb=1", "\n")));
+        // Root's folders, which the user may read; the current folder the user may write.
+        QVERIFY(setMode(root(), 0755) && setMode(cwd(), 0777) && setMode(hostFolder(), 0755));
+        QVERIFY(setMode(host_, faults & HostWritable ? 0666 : 0644));
+        start();
+        get<TriStateCheckBox>("Check1(9)")->setValue(CheckValue::Unchecked);
+        const QString copy = cwd(u"Vnlini.vne"_s);
+        if (faults & CopyIsFolder)
+            QVERIFY(QFile::remove(copy) && QDir().mkdir(copy));
+        Tree expected = tree(root());
+        const QByteArray written = text("NsRkcb=0", "\r\n");
+        if (!(faults & CopyIsFolder))
+            expected[u"cwd/Vnlini.vne"_s] = written;
+        const bool fails = faults != (AsUser | HostWritable);
+        if (!fails)
+            expected[u"windows/vornelle.ini"_s] = written;
+        constexpr uid_t nobody = 65534;
+        if (faults & AsUser && (geteuid() != 0 || seteuid(nobody) != 0))
+            QSKIP("only root can act as an unprivileged user, and back");
+        const QString message = messageOnPress("Command6");
+        if (faults & AsUser)
+            QVERIFY(seteuid(0) == 0);
+        const QString failed = faults & CopyIsFolder ? copy : host_;
+        QCOMPARE(message.startsWith(failureText(u"d'écrire"_s, failed)), fails);
+        QCOMPARE(message.isEmpty(), !fails);
+        QCOMPARE(tree(root()), expected);
+        if (faults & CopyIsFolder)
+            QVERIFY(QDir().rmdir(copy));
+        if (faults & FullDisk)
+            QVERIFY(mount(nullptr, QFile::encodeName(hostFolder()).constData(), nullptr, MS_REMOUNT,
+                          "size=1m") == 0);
+        QVERIFY(!window_->transferToHost());
+        QCOMPARE(fileBytes(host_), written);
+    }
+
+    void badSystemFileOpens_data() {
+        QTest::addColumn<QByteArray>("file");   // null: none
+        QTest::addColumn<QByteArray>("opened"); // the side then, as a system file
+        const QByteArray base = systemFile("2\r\n", "\"base\"\r\n\"base\"\r\n");
+        const QByteArray complete = systemFile("0\r\n", "\"a\"\r\n\"b\"\r\n");
+        QTest::newRow("missing") << QByteArray() << base;
+        QTest::newRow("a field of 8 MB") << QByteArray(8 << 20, '0') + "1"
+                                         << "1" + base.sliced(1);
+        QTest::newRow("6 MB after the 20 fields")
+            << complete + QByteArray("\"\r\n,\xff\0", 6).repeated(1 << 20) << complete;
+    }
+
+    // Opening a missing, bad or huge system file over one opened before shows nothing, sets what it
+    // read up to the first bad field, and changes no file.
+    void badSystemFileOpens() {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, opened);
+        start();
+        QVERIFY(putFile(cwd(u"Base.vns"_s), systemFile("2\r\n", "\"base\"\r\n\"base\"\r\n")));
+        QVERIFY(file.isNull() || putFile(cwd(u"Mauvais.vns"_s), file));
+        setName(u"Base"_s);
+        press("Command5");
+        const Tree before = tree(root());
+        setName(u"Mauvais"_s);
+        QCOMPARE(messageOnPress("Command5"), QString());
+        QCOMPARE(encodeSystemFile(window_->sideSettings(Side::EO)), opened);
+        QCOMPARE(tree(root()), before);
+    }
+
+    // A reload whose working copy has gone says so and changes no setting.
+    void failedReloadKeepsRunning() {
+        start();
+        get<TriStateCheckBox>("Check2(7)")->setValue(CheckValue::Checked);
+        QVERIFY(QFile::remove(cwd(u"Vnlini.vne"_s)));
+        QVERIFY(
+            messageOnPress("Command1").startsWith(failureText(u"de lire"_s, cwd(u"Vnlini.vne"_s))));
+        QCOMPARE(get<TriStateCheckBox>("Check2(7)")->value(), CheckValue::Checked);
+        QCOMPARE(get<QListView>("List1")->model()->rowCount(), 0);
+    }
 };
-
-void TestWindow::init() {
-    window_.reset();
-    QDir(root()).removeRecursively();
-    QVERIFY(QDir().mkpath(hostFolder()) && QDir().mkpath(cwd()));
-    QVERIFY(putFile(host_, fileBytes(dataPath(u"host/mixed-ends.ini"_s))));
-    QVERIFY(putFile(cwd(u"Acol.vns"_s), QByteArray("0\r\n").repeated(20)));
-    QVERIFY(putFile(cwd(u".cache.VNS"_s), QByteArray("1\r\n").repeated(20)));
-    QVERIFY(putFile(cwd(u"autre.ini"_s), {}));
-}
-
-void TestWindow::snapshotAfterStartUp() {
-    start();
-    QVERIFY(matchesStored(snapshot(window_.get()), u"window.snapshot"_s));
-}
-
-// Every caption and every range text fits its control at the window's font.
-void TestWindow::captionsFit() {
-    start();
-    for (const QLabel* label : window_->findChildren<QLabel*>()) {
-        if (label->x() < window_->width())
-            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
-                     qPrintable(label->text()));
-    }
-    const QLineEdit* edit = get<QComboBox>("Combo1")->lineEdit();
-    for (QStringView range : catalogue::ntRangeTexts)
-        QVERIFY(edit->fontMetrics().horizontalAdvance(range.toString()) + 2 <= edit->width());
-}
-
-void TestWindow::guardEvents_data() {
-    using Event = std::function<void(TestWindow*)>;
-    QTest::addColumn<Event>("event");
-    QTest::addColumn<GuardState>("after");
-    const auto D = GuardState::Disarmed, U = GuardState::Unconfirmed, C = GuardState::Confirmed;
-    const auto click = [](const char* name) {
-        return Event([name](TestWindow* t) { QTest::mouseClick(t->get(name), Qt::LeftButton); });
-    };
-    const auto reload = [](const QByteArray& copy) {
-        return Event([copy](TestWindow* t) {
-            QVERIFY(putFile(t->cwd(u"Vnlini.vne"_s), copy));
-            t->press("Command1");
-        });
-    };
-    const auto type = [](const char* name, const QString& text) {
-        return Event([name, text](TestWindow* t) {
-            auto* combo = qobject_cast<QComboBox*>(t->get(name));
-            QTest::keyClicks(combo ? combo->lineEdit() : t->get(name), text);
-        });
-    };
-    QTest::newRow("user ticks a general convention") << click("Check2(5)") << D;
-    QTest::newRow("user ticks a competitive convention") << click("Check3(4)") << D;
-    QTest::newRow("user unticks the replace box") << click("Check5") << U;
-    QTest::newRow("user selects an opening") << click("Option1(0)") << C;
-    QTest::newRow("user types a range") << type("Combo3", u"12"_s) << D;
-    QTest::newRow("user types a name") << type("Text1", u"x"_s) << D;
-    QTest::newRow("user picks a range from the list") << Event([](TestWindow* t) {
-        auto* range = t->get<QComboBox>("Combo1");
-        const QString before = range->currentText();
-        QTest::keyClick(range, Qt::Key_Down);
-        QVERIFY(range->currentText() != before);
-        QCOMPARE(range->currentText(), range->itemText(range->currentIndex()));
-    }) << C;
-    QTest::newRow("reload changes a box") << reload("NsMmin=1\r\n") << D;
-    QTest::newRow("reload changes a range") << reload("Ns1SaNV=13\r\n") << D;
-    QTest::newRow("reload changes nothing") << reload("NsTexas=0\r\nNs1Sa=15\r\n") << C;
-    QTest::newRow("transfer") << Event([](TestWindow* t) { t->press("Command6"); }) << C;
-    QTest::newRow("system file opened") << Event([](TestWindow* t) {
-        t->setName(u"Acol"_s);
-        t->press("Command7");
-        t->press("Command4");
-    }) << D;
-    QTest::newRow("user clicks a system file") << Event([](TestWindow* t) {
-        auto* list = t->get<QListWidget>("File2");
-        const QRect r = list->visualItemRect(list->findItems(u"Acol.vns"_s, {}).first());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
-        QCOMPARE(t->get<QLineEdit>("Text1")->text(), u"Acol"_s);
-    }) << D;
-    QTest::newRow("user selects a hidden system file with the keyboard")
-        << Event([](TestWindow* t) {
-               t->get("File2")->setFocus();
-               QTest::keyClick(t->get("File2"),
-                               Qt::Key_Space); // selects the entry current on focus
-               QCOMPARE(t->get<QLineEdit>("Text1")->text(), u".cache"_s);
-           })
-        << D;
-}
-
-// The guard is confirmed for a new name, then each event either disarms it or leaves it.
-void TestWindow::guardEvents() {
-    start();
-    QFETCH(std::function<void(TestWindow*)>, event);
-    QFETCH(GuardState, after);
-    press("Command7");
-    QCOMPARE(guard(), GuardState::Confirmed);
-    event(this);
-    QCOMPARE(guard(), after);
-}
-
-void TestWindow::clickOnGrayedBoxChecksIt() {
-    start();
-    auto* box = get<TriStateCheckBox>("Check1(6)");
-    box->setValue(CheckValue::Grayed);
-    QList<CheckValue> seen;
-    for (int i = 0; i < 3; ++i) {
-        QTest::mouseClick(box, Qt::LeftButton);
-        seen << box->value();
-    }
-    QCOMPARE(seen, QList({CheckValue::Checked, CheckValue::Unchecked, CheckValue::Checked}));
-}
-
-// A listed name asks first; once the box is ticked either side replaces the file. A new name is
-// saved at once and listed; an empty name saves nothing.
-void TestWindow::saveAsksBeforeReplacing() {
-    start();
-    setName(u"Acol"_s);
-    const QByteArray former = saved("Acol.vns");
-    press("Command2");
-    press("Command2");
-    QCOMPARE(saved("Acol.vns"), former);
-    QTest::mouseClick(get("Check5"), Qt::LeftButton);
-    press("Command3");
-    QCOMPARE(saved("Acol.vns"), encodeSystemFile(window_->sideSettings(Side::EO)));
-    QCOMPARE(guard(), GuardState::Disarmed);
-    setName(u"Nouveau"_s);
-    press("Command2");
-    QCOMPARE(saved("Nouveau.vns"), encodeSystemFile(window_->sideSettings(Side::NS)));
-    QCOMPARE(get<QListWidget>("File2")->count(), 3);
-    setName({});
-    press("Command2");
-    QVERIFY(!QFile::exists(cwd(u".vns"_s)));
-}
-
-// What one side saved opens into the other; an empty name opens the file ".vns", and what it
-// does not hold stays as it was.
-void TestWindow::savedSideOpensIntoTheOther() {
-    start();
-    setName(u"Sud"_s);
-    get<TriStateCheckBox>("Check1(11)")->setValue(CheckValue::Grayed);
-    get<QComboBox>("Combo2")->setEditText(u"13-15H"_s);
-    press("Command2");
-    const SideSettings ns = window_->sideSettings(Side::NS);
-    QVERIFY(window_->sideSettings(Side::EO) != ns);
-    press("Command5");
-    QCOMPARE(window_->sideSettings(Side::EO), ns);
-    QVERIFY(putFile(cwd(u".vns"_s), QByteArray("1\r\n").repeated(12) + "Vrai\r\n\"x,y\""));
-    setName({});
-    press("Command4");
-    SideSettings opened = ns;
-    opened.general.fill(CheckValue::Checked);
-    opened.opening = OpeningChoice::Weak;
-    opened.ntRangeVulnerable = u"x,y"_s;
-    QCOMPARE(window_->sideSettings(Side::NS), opened);
-}
-
-void TestWindow::transferWritesTheWindow() {
-    start();
-    get<TriStateCheckBox>("Check1(0)")->setValue(CheckValue::Checked);
-    get<QComboBox>("Combo1")->setEditText(u"11-13H"_s);
-    get<QRadioButton>("Option2(1)")->setChecked(true);
-    QCOMPARE(messageOnPress("Command6"), QString());
-    QVERIFY(matchesStored(fileBytes(host_), u"host/mixed-ends.transferred"_s));
-    QCOMPARE(fileBytes(cwd(u"Vnlini.vne"_s)), fileBytes(host_));
-}
-
-void TestWindow::anyHostFileCarriedWhole_data() {
-    QTest::addColumn<QByteArray>("host");
-    QTest::addColumn<QByteArray>("copy");
-    const auto row = [](const char* name, const QByteArray& line, const QByteArray& end) {
-        const QByteArrayList lines{"[Vornelle]", line, "NsRkcb=1", "EO1Sa=13"};
-        QTest::newRow(name) << lines.join(end) + end << lines.join("\r\n") + "\r\n";
-    };
-    QTest::newRow("mixed, last line without end")
-        << QByteArray("[Vornelle]\r\nJoueurs=4\n\rNsRkcb=1\rEO1Sa=13")
-        << QByteArray("[Vornelle]\r\nJoueurs=4\r\n\r\nNsRkcb=1\r\nEO1Sa=13\r\n");
-    QByteArray high;
-    for (int c = 0x80; c <= 0xff; ++c)
-        high += char(c);
-    row("bytes 0x80 to 0xFF", high, "\r\n");
-    row("NUL bytes, one inside a key", QByteArray("Ns\0Rkcb=0\0", 10), "\n");
-    row("a line of 8 MB", QByteArray("abc\x80\xff\t =;").repeated(800000), "\r\n");
-}
-
-// Start-up copies any host file with its lines ended by CR LF, reads its keys and shows every
-// line; a transfer of the values just read writes the same bytes to both files.
-void TestWindow::anyHostFileCarriedWhole() {
-    QFETCH(QByteArray, host);
-    QFETCH(QByteArray, copy);
-    QVERIFY(putFile(host_, host));
-    start();
-    QCOMPARE(get<TriStateCheckBox>("Check1(9)")->value(), CheckValue::Checked);
-    QCOMPARE(get<QComboBox>("Combo3")->currentText(), u"13-15H"_s);
-    const QAbstractItemModel* lines = get<QListView>("List1")->model();
-    QStringEncoder encode(catalogue::fileCodePage);
-    QByteArray shown;
-    for (int row = 0; row < lines->rowCount(); ++row)
-        shown += QByteArray(encode(lines->index(row, 0).data().toString())) + "\r\n";
-    QCOMPARE(shown, copy);
-    Tree expected = tree(root());
-    QCOMPARE(expected[u"cwd/Vnlini.vne"_s], copy);
-    expected[u"windows/vornelle.ini"_s] = copy;
-    QVERIFY(!window_->transferToHost());
-    QCOMPARE(tree(root()), expected);
-}
-
-void TestWindow::startUpRefused_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("stands"); // 0 nothing, 1 an empty file, 2 a folder
-    QTest::addColumn<QString>("verb");
-    QTest::newRow("host file missing") << u"windows/vornelle.ini"_s << 0 << u"de lire"_s;
-    QTest::newRow("host file empty") << u"windows/vornelle.ini"_s << 1 << u"de lire"_s;
-    QTest::newRow("host file a folder") << u"windows/vornelle.ini"_s << 2 << u"de lire"_s;
-    QTest::newRow("working copy a folder") << u"cwd/Vnlini.vne"_s << 2 << u"d'écrire"_s;
-}
-
-// Start-up fails with the file named and changes nothing, but for the empty working copy that
-// an empty host file leaves.
-void TestWindow::startUpRefused() {
-    QFETCH(QString, path);
-    QFETCH(int, stands);
-    QFETCH(QString, verb);
-    path = dir_.filePath(path);
-    QFile::remove(path);
-    QVERIFY(stands != 1 || putFile(path, {}));
-    QVERIFY(stands != 2 || QDir().mkdir(path));
-    Tree expected = tree(root());
-    if (stands == 1)
-        expected[u"cwd/Vnlini.vne"_s] = "";
-    const FileOutcome failed = ConventionsWindow(host_, QDir(cwd())).startUp();
-    QVERIFY(failed);
-    QVERIFY(texts::failureMessage(*failed).startsWith(failureText(verb, path)));
-    QCOMPARE(tree(root()), expected);
-}
-
-void TestWindow::transfer_data() {
-    QTest::addColumn<int>("faults");
-    QTest::newRow("working copy a folder") << int(CopyIsFolder);
-    QTest::newRow("host folder and file read-only for the user") << int(AsUser);
-    QTest::newRow("disk full while replacing the file") << int(FullDisk);
-    // The folder refuses a new file: the host file is written in place, or put back.
-    QTest::newRow("host file written in place") << (AsUser | HostWritable);
-    QTest::newRow("disk full while writing in place") << (FullDisk | AsUser | HostWritable);
-}
-
-// A transfer that cannot write names the file and changes none but the working copy, leaving
-// no temporary file; once the fault is gone, the same window transfers. The new host text
-// (72 kB) fits the small file system only once the former one (48 kB) is gone.
-void TestWindow::transfer() {
-    QFETCH(int, faults);
-    const auto text = [](const char* blackwood, const QByteArray& end) {
-        return QByteArrayList{"[Vornelle]", blackwood}.join(end) + end +
-               ("x" + end).repeated(24000);
-    };
-    if (faults & FullDisk && !mountSmallFileSystem(hostFolder()))
-        QSKIP(qPrintable(u"no file system of its own for the host folder: "_s + qt_error_string()));
-    QVERIFY(putFile(host_, text("NsRkcb=1", "\n")));
-    // Root's folders, which the user may read; the current folder the user may write.
-    QVERIFY(setMode(root(), 0755) && setMode(cwd(), 0777) && setMode(hostFolder(), 0755));
-    QVERIFY(setMode(host_, faults & HostWritable ? 0666 : 0644));
-    start();
-    get<TriStateCheckBox>("Check1(9)")->setValue(CheckValue::Unchecked);
-    const QString copy = cwd(u"Vnlini.vne"_s);
-    if (faults & CopyIsFolder)
-        QVERIFY(QFile::remove(copy) && QDir().mkdir(copy));
-    Tree expected = tree(root());
-    const QByteArray written = text("NsRkcb=0", "\r\n");
-    if (!(faults & CopyIsFolder))
-        expected[u"cwd/Vnlini.vne"_s] = written;
-    const bool fails = faults != (AsUser | HostWritable);
-    if (!fails)
-        expected[u"windows/vornelle.ini"_s] = written;
-    constexpr uid_t nobody = 65534;
-    if (faults & AsUser && (geteuid() != 0 || seteuid(nobody) != 0))
-        QSKIP("only root can act as an unprivileged user, and back");
-    const QString message = messageOnPress("Command6");
-    if (faults & AsUser)
-        QVERIFY(seteuid(0) == 0);
-    const QString failed = faults & CopyIsFolder ? copy : host_;
-    QCOMPARE(message.startsWith(failureText(u"d'écrire"_s, failed)), fails);
-    QCOMPARE(message.isEmpty(), !fails);
-    QCOMPARE(tree(root()), expected);
-    if (faults & CopyIsFolder)
-        QVERIFY(QDir().rmdir(copy));
-    if (faults & FullDisk)
-        QVERIFY(mount(nullptr, QFile::encodeName(hostFolder()).constData(), nullptr, MS_REMOUNT,
-                      "size=1m") == 0);
-    QVERIFY(!window_->transferToHost());
-    QCOMPARE(fileBytes(host_), written);
-}
-
-void TestWindow::badSystemFileOpens_data() {
-    QTest::addColumn<QByteArray>("file");   // null: none
-    QTest::addColumn<QByteArray>("opened"); // the side then, as a system file
-    const QByteArray base = systemFile("2\r\n", "\"base\"\r\n\"base\"\r\n");
-    const QByteArray complete = systemFile("0\r\n", "\"a\"\r\n\"b\"\r\n");
-    QTest::newRow("missing") << QByteArray() << base;
-    QTest::newRow("a field of 8 MB") << QByteArray(8 << 20, '0') + "1"
-                                     << "1" + base.sliced(1);
-    QTest::newRow("6 MB after the 20 fields")
-        << complete + QByteArray("\"\r\n,\xff\0", 6).repeated(1 << 20) << complete;
-}
-
-// Opening a missing, bad or huge system file over one opened before shows nothing, sets what it
-// read up to the first bad field, and changes no file.
-void TestWindow::badSystemFileOpens() {
-    QFETCH(QByteArray, file);
-    QFETCH(QByteArray, opened);
-    start();
-    QVERIFY(putFile(cwd(u"Base.vns"_s), systemFile("2\r\n", "\"base\"\r\n\"base\"\r\n")));
-    QVERIFY(file.isNull() || putFile(cwd(u"Mauvais.vns"_s), file));
-    setName(u"Base"_s);
-    press("Command5");
-    const Tree before = tree(root());
-    setName(u"Mauvais"_s);
-    QCOMPARE(messageOnPress("Command5"), QString());
-    QCOMPARE(encodeSystemFile(window_->sideSettings(Side::EO)), opened);
-    QCOMPARE(tree(root()), before);
-}
-
-// A save over a file cut short by the file size limit, and a save where a folder stands, show
-// a message and change no file; once the fault is gone, the same click saves.
-void TestWindow::failedSaves() {
-    QVERIFY(putFile(cwd(u"Acol.vns"_s), "former"));
-    QVERIFY(QDir().mkdir(cwd(u"Dossier.vns"_s)));
-    start();
-    const Tree before = tree(root());
-    setName(u"Dossier"_s);
-    QVERIFY(
-        messageOnPress("Command2").startsWith(failureText(u"d'écrire"_s, cwd(u"Dossier.vns"_s))));
-    setName(u"Acol"_s);
-    press("Command7");
-    QTest::mouseClick(get("Check5"), Qt::LeftButton);
-    const QString message = [this] {
-        FileSizeLimit limit(40);
-        return messageOnPress("Command2");
-    }();
-    QVERIFY(message.startsWith(failureText(u"d'écrire"_s, cwd(u"Acol.vns"_s))));
-    QCOMPARE(tree(root()), before);
-    QCOMPARE(guard(), GuardState::Confirmed);
-    press("Command2");
-    QCOMPARE(fileBytes(cwd(u"Acol.vns"_s)), encodeSystemFile(window_->sideSettings(Side::NS)));
-}
-
-// A reload whose working copy has gone says so and changes no setting.
-void TestWindow::failedReloadKeepsRunning() {
-    start();
-    get<TriStateCheckBox>("Check2(7)")->setValue(CheckValue::Checked);
-    QVERIFY(QFile::remove(cwd(u"Vnlini.vne"_s)));
-    QVERIFY(messageOnPress("Command1").startsWith(failureText(u"de lire"_s, cwd(u"Vnlini.vne"_s))));
-    QCOMPARE(get<TriStateCheckBox>("Check2(7)")->value(), CheckValue::Checked);
-    QCOMPARE(get<QListView>("List1")->model()->rowCount(), 0);
-}
-
 QTEST_MAIN(TestWindow)
 #include "tst_window.moc"
