@@ -161,7 +161,7 @@ QString failureText(const QString& verb, const QString& path) {
 }
 
 // What a transfer meets, in the table of transfer.
-enum Fault { CopyIsFolder = 1, AsUser = 2, FullDisk = 4, HostWritable = 8 };
+enum Fault { CopyIsFolder = 1, AsUser = 2, FullDisk = 4, HostWritable = 8, SizeLimit = 16 };
 
 bool setMode(const QString& path, mode_t mode) {
     return chmod(QFile::encodeName(path).constData(), mode) == 0;
@@ -443,6 +443,7 @@ class TestWindow : public QObject {
     void transfer_data() {
         QTest::addColumn<int>("faults");
         QTest::newRow("working copy a folder") << int(CopyIsFolder);
+        QTest::newRow("working copy cut by the file size limit") << int(SizeLimit);
         QTest::newRow("host folder and file read-only for the user") << int(AsUser);
         QTest::newRow("disk full while replacing the file") << int(FullDisk);
         // The folder refuses a new file: the host file is written in place, or put back.
@@ -473,7 +474,8 @@ class TestWindow : public QObject {
             QVERIFY(QFile::remove(copy) && QDir().mkdir(copy));
         Tree expected = tree(root());
         const QByteArray written = text("NsRkcb=0", "\r\n");
-        if (!(faults & CopyIsFolder))
+        const bool copyFails = faults & (CopyIsFolder | SizeLimit);
+        if (!copyFails)
             expected[u"cwd/Vnlini.vne"_s] = written;
         const bool fails = faults != (AsUser | HostWritable);
         if (!fails)
@@ -481,10 +483,11 @@ class TestWindow : public QObject {
         constexpr uid_t nobody = 65534;
         if (faults & AsUser && (geteuid() != 0 || seteuid(nobody) != 0))
             QSKIP("only root can act as an unprivileged user, and back");
-        const QString message = messageOnPress("Command6");
+        const QString message = withFileSizeLimit(faults & SizeLimit ? 1000 : RLIM_INFINITY,
+                                                  [this] { return messageOnPress("Command6"); });
         if (faults & AsUser)
             QVERIFY(seteuid(0) == 0);
-        const QString failed = faults & CopyIsFolder ? copy : host_;
+        const QString failed = copyFails ? copy : host_;
         QCOMPARE(message.startsWith(failureText(u"d'écrire"_s, failed)), fails);
         QCOMPARE(message.isEmpty(), !fails);
         QCOMPARE(tree(root()), expected);
