@@ -10,7 +10,7 @@ class QTranslator;
 // no display is needed. --help and --version are answered on standard output and a wrong
 // command line by one French line on standard error: the exit status then stands for the
 // options.
-std::variant<vornelle::PlaceOptions, int> readCommandLine(int& argc, char** argv);
+[[nodiscard]] std::variant<vornelle::PlaceOptions, int> readCommandLine(int& argc, char** argv);
 
 // Loads Qt's own texts in French (the parser's messages, the standard buttons) and installs
 // them in the running application.

@@ -11,7 +11,6 @@ int main(int argc, char* argv[]) {
         return *status;
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("systemes-encheres"));
     // Qt adds the application's display name, once one is set, to every window title
     // ("... — name"): an empty one keeps the window's caption exactly as it is.
     QApplication::setApplicationDisplayName({});

@@ -37,14 +37,14 @@ std::unique_ptr<ConventionsWindow> startWindow(const PlaceOptions& options) {
     const PlaceEnvironment environment = PlaceEnvironment::ofThisProcess();
     const HostFileChoice choice = chooseHostFile(options, environment);
     const QString* hostPath = std::get_if<QString>(&choice);
-    auto form = std::make_unique<ConventionsWindow>(hostPath ? *hostPath : QString(),
-                                                    QDir(chooseWorkFolder(options, environment)));
+    auto window = std::make_unique<ConventionsWindow>(hostPath ? *hostPath : QString(),
+                                                      QDir(chooseWorkFolder(options, environment)));
     QString problem = choiceProblem(choice);
     if (problem.isEmpty())
-        if (const FileOutcome failed = form->startUp())
+        if (const FileOutcome failed = window->startUp())
             problem = texts::failureMessage(*failed);
     if (problem.isEmpty())
-        return form;
-    QMessageBox::critical(nullptr, form->windowTitle(), problem);
+        return window;
+    QMessageBox::critical(nullptr, window->windowTitle(), problem);
     return nullptr;
 }

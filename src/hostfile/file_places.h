@@ -41,7 +41,8 @@ using HostFileChoice = std::variant<QString, SeveralHostFiles, NoHostFile>;
 // whether it exists or not; else the one of ~/.wine when it exists; else the one found in the
 // prefixes of Wine front-ends, when exactly one holds it. Prefixes are looked into as
 // hostSettingsPath() does, in any letter case.
-HostFileChoice chooseHostFile(const PlaceOptions& options, const PlaceEnvironment& environment);
+[[nodiscard]] HostFileChoice chooseHostFile(const PlaceOptions& options,
+                                            const PlaceEnvironment& environment);
 
 // The working folder: the one given; from the menu, the program's folder in the documents
 // folder, created when missing; otherwise the current folder.
