@@ -287,6 +287,10 @@ class TestWindow : public QObject {
         QTest::newRow("reload changes a range") << reload("Ns1SaNV=13\r\n") << D;
         QTest::newRow("reload changes nothing") << reload("NsTexas=0\r\nNs1Sa=15\r\n") << C;
         QTest::newRow("transfer") << Event([](TestWindow* t) { t->press("Command6"); }) << C;
+        QTest::newRow("name listed in another letter case, checked") << Event([](TestWindow* t) {
+            t->setName(u".cache"_s); // ".cache.VNS" is listed, not ".cache.vns"
+            t->press("Command7");
+        }) << C;
         QTest::newRow("system file opened") << Event([](TestWindow* t) {
             t->setName(u"Acol"_s);
             t->press("Command7");
