@@ -158,17 +158,19 @@ QListView* Builder::listBox(const ControlRow& row) {
 SideWidgets createSide(Builder& b, const SideLayout& rows) {
     SideWidgets side;
     b.label(rows.generalHeader);
-    for (std::size_t i = 0; i < side.general.size(); ++i)
-        side.general[i] = b.checkBox(rows.general[i]);
+    std::ranges::transform(rows.general, side.general.begin(),
+                           [&b](const ControlRow& row) { return b.checkBox(row); });
     QGroupBox* openingFrame = b.frame(rows.openingFrame);
-    for (std::size_t i = 0; i < side.opening.size(); ++i)
-        side.opening[i] = b.optionButton(rows.opening[i], openingFrame);
+    std::ranges::transform(rows.opening, side.opening.begin(), [&](const ControlRow& row) {
+        return b.optionButton(row, openingFrame);
+    });
     b.label(rows.ntRangeHeader);
-    for (std::size_t i = 0; i < side.ntRange.size(); ++i)
-        side.ntRange[i] = b.rangeBox(rows.ntRange[i]);
+    std::ranges::transform(rows.ntRange, side.ntRange.begin(),
+                           [&b](const ControlRow& row) { return b.rangeBox(row); });
     QGroupBox* competitiveFrame = b.frame(rows.competitiveFrame);
-    for (std::size_t i = 0; i < side.competitive.size(); ++i)
-        side.competitive[i] = b.checkBox(rows.competitive[i], competitiveFrame);
+    std::ranges::transform(rows.competitive, side.competitive.begin(), [&](const ControlRow& row) {
+        return b.checkBox(row, competitiveFrame);
+    });
     return side;
 }
 
