@@ -40,21 +40,13 @@ QList<QByteArrayView> checkedLines(QByteArrayView text) {
 // One side's values from 20 bytes of the input from `first`: any check values and opening, and
 // range boxes that hold one of the seven ranges, nothing, or a typed text.
 SideSettings sideFrom(QByteArrayView input, qsizetype first) {
-    const auto byte = [&](qsizetype i) {
-        return first + i < input.size() ? int(uchar(input[first + i])) : 0;
-    };
     const auto range = [](int pick) {
         return pick % 9 < 7 ? catalogue::ntRangeTexts[pick % 9].toString()
                             : QStringList{QString(), u"12-14"_s}[pick % 9 - 7];
     };
-    SideSettings s;
-    for (std::size_t i = 0; i < s.general.size(); ++i)
-        s.general[i] = CheckValue(byte(qsizetype(i)) % 3);
-    s.opening = OpeningChoice(byte(12) % 3);
-    s.ntRangeVulnerable = range(byte(13));
-    s.ntRangeNotVulnerable = range(byte(14));
-    for (std::size_t i = 0; i < s.competitive.size(); ++i)
-        s.competitive[i] = CheckValue(byte(15 + qsizetype(i)) % 3);
+    SideSettings s = checksFrom(input, first);
+    s.ntRangeVulnerable = range(byteAt(input, first + 13));
+    s.ntRangeNotVulnerable = range(byteAt(input, first + 14));
     return s;
 }
 

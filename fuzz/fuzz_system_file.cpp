@@ -25,16 +25,10 @@ void checkOpen(QByteArrayView input) {
 // values come from the input: checks and opening from its first 20 bytes, the two range texts
 // from the rest, double quotes left out, cut where byte 13 says.
 void checkSaveReadsBack(QByteArrayView input) {
-    const auto byte = [input](qsizetype i) { return i < input.size() ? int(uchar(input[i])) : 0; };
-    SideSettings saved;
-    for (std::size_t i = 0; i < saved.general.size(); ++i)
-        saved.general[i] = CheckValue(byte(qsizetype(i)) % 3);
-    saved.opening = OpeningChoice(byte(12) % 3);
-    for (std::size_t i = 0; i < saved.competitive.size(); ++i)
-        saved.competitive[i] = CheckValue(byte(15 + qsizetype(i)) % 3);
+    SideSettings saved = checksFrom(input, 0);
     QByteArray texts = input.size() > 20 ? input.sliced(20).toByteArray() : QByteArray();
     texts.removeIf([](char c) { return c == '"'; });
-    const qsizetype cut = std::min<qsizetype>(byte(13), texts.size());
+    const qsizetype cut = std::min<qsizetype>(byteAt(input, 13), texts.size());
     QStringDecoder decode(catalogue::fileCodePage);
     saved.ntRangeVulnerable = decode(texts.first(cut));
     saved.ntRangeNotVulnerable = decode(texts.sliced(cut));

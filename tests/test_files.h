@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QString>
+#include <QTest>
 
 // Small helpers for tests that work on real files.
 
@@ -20,6 +21,14 @@ inline bool putFile(const QString& path, const QByteArray& bytes) {
 
 inline QString dataPath(const QString& name) {
     return QStringLiteral(TEST_DATA_DIR "/") + name;
+}
+
+// One row for each stored case tests/data/<folder>/*.<extension>, named after its file; the
+// column "name" holds "<folder>/<the file's name without its extension>".
+inline void addStoredCases(const QString& folder, const QString& extension) {
+    QTest::addColumn<QString>("name");
+    for (const QString& file : QDir(dataPath(folder)).entryList({QStringLiteral("*.") + extension}))
+        QTest::newRow(qPrintable(file)) << folder + u'/' + file.chopped(extension.size() + 1);
 }
 
 // Whether `actual` equals the stored file tests/data/`name`. When it does not, the unified

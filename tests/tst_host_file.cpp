@@ -32,11 +32,7 @@ SideSettings sideToWrite(Side side) {
 class TestHostFile : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void readAndRewrite_data() {
-        QTest::addColumn<QString>("name");
-        for (const QString& file : QDir(dataPath(u"host"_s)).entryList({u"*.ini"_s}))
-            QTest::newRow(qPrintable(file)) << u"host/"_s + file.chopped(4);
-    }
+    void readAndRewrite_data() { addStoredCases(u"host"_s, u"ini"_s); }
 
     void readAndRewrite() {
         QFETCH(QString, name);

@@ -13,11 +13,7 @@ using namespace vornelle;
 class TestSystemFile : public QObject {
     Q_OBJECT
   private Q_SLOTS:
-    void open_data() {
-        QTest::addColumn<QString>("name");
-        for (const QString& file : QDir(dataPath(u"system"_s)).entryList({u"*.vns"_s}))
-            QTest::newRow(qPrintable(file)) << u"system/"_s + file.chopped(4);
-    }
+    void open_data() { addStoredCases(u"system"_s, u"vns"_s); }
 
     void open() {
         QFETCH(QString, name);

@@ -155,6 +155,9 @@ QByteArray systemFile(const char* check, const QByteArray& ranges) {
     return QByteArray(check).repeated(12) + "#TRUE#\r\n" + ranges + QByteArray(check).repeated(5);
 }
 
+// The system file opened first, over which bad ones are opened.
+const QByteArray baseSystem = systemFile("2\r\n", "\"base\"\r\n\"base\"\r\n");
+
 // The start of the message that a failed step on `path` shows.
 QString failureText(const QString& verb, const QString& path) {
     return u"Impossible %1 le fichier « %2 »"_s.arg(verb, QDir::toNativeSeparators(path));
@@ -507,11 +510,10 @@ class TestWindow : public QObject {
     void badSystemFileOpens_data() {
         QTest::addColumn<QByteArray>("file");   // null: none
         QTest::addColumn<QByteArray>("opened"); // the side then, as a system file
-        const QByteArray base = systemFile("2\r\n", "\"base\"\r\n\"base\"\r\n");
         const QByteArray complete = systemFile("0\r\n", "\"a\"\r\n\"b\"\r\n");
-        QTest::newRow("missing") << QByteArray() << base;
+        QTest::newRow("missing") << QByteArray() << baseSystem;
         QTest::newRow("a field of 8 MB") << QByteArray(8 << 20, '0') + "1"
-                                         << "1" + base.sliced(1);
+                                         << "1" + baseSystem.sliced(1);
         QTest::newRow("6 MB after the 20 fields")
             << complete + QByteArray("\"\r\n,\xff\0", 6).repeated(1 << 20) << complete;
     }
@@ -522,7 +524,7 @@ class TestWindow : public QObject {
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, opened);
         start();
-        QVERIFY(putFile(cwd(u"Base.vns"_s), systemFile("2\r\n", "\"base\"\r\n\"base\"\r\n")));
+        QVERIFY(putFile(cwd(u"Base.vns"_s), baseSystem));
         QVERIFY(file.isNull() || putFile(cwd(u"Mauvais.vns"_s), file));
         setName(u"Base"_s);
         press("Command5");

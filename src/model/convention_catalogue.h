@@ -74,7 +74,8 @@ struct HostKey {
     int index;
 };
 
-inline constexpr int hostKeyCount = 2 * (GeneralCount + 1 + 2 + CompetitiveCount);
+inline constexpr int hostKeyCount =
+    int(2 * (generalKeys.size() + 1 + ntRangeKeys.size() + competitiveKeys.size()));
 
 // The 40 keys in the order in which the reader and the writer test every line.
 const std::array<HostKey, hostKeyCount>& hostKeys();
