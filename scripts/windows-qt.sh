@@ -1,0 +1,79 @@
+# The minimal Qt for Windows that the program needs, built once from Debian's own qt6-base
+# source package with MinGW-w64 and kept in a cache. Sourced by scripts/windows, not run.
+# Sets qt_prefix to the installed Qt.
+
+# What is turned off is what the program does not use; ICU is off as in most Windows builds.
+qt_configure_options="-release -shared -nomake examples -nomake tests -no-opengl -no-dbus -no-icu
+  -no-direct2d -no-feature-directwrite3 -no-feature-sql -no-feature-network -no-feature-xml
+  -no-feature-concurrent -no-feature-printsupport -no-feature-tabletevent -no-feature-vulkan
+  -qt-zlib -qt-libpng -no-libjpeg -qt-pcre -qt-freetype -qt-harfbuzz -qt-doubleconversion"
+# Debian's cross.patch is for Debian's own cross builds of Linux packages; our patches follow.
+qt_skipped_debian_patch=cross.patch
+qt_own_patches="$top/scripts/qt-patches"
+cache_root=${XDG_CACHE_HOME:-$HOME/.cache}/systemes-encheres
+
+# Runs an apt command (apt-get, apt-cache) against a private list of Debian's source packages, made from the machine's
+# own apt sources, so that the system's apt configuration is left as it is.
+source_apt() {
+    apt_dir="$cache_root/apt"
+    mkdir -p "$apt_dir/parts" "$apt_dir/lists/partial"
+    : >"$apt_dir/none.list"
+    cat /etc/apt/sources.list.d/*.sources 2>/dev/null | sed 's/^Types: deb$/Types: deb-src/' \
+        >"$apt_dir/parts/debian.sources" || true
+    cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+        sed -n 's/^deb \(.*\)/deb-src \1/p' >"$apt_dir/parts/debian.list" || true
+    command=$1
+    shift
+    "$command" -o Dir::Etc::SourceList="$apt_dir/none.list" -o Dir::Etc::SourceParts="$apt_dir/parts" \
+        -o Dir::State::Lists="$apt_dir/lists" -o Debug::NoLocking=1 "$@"
+}
+
+# The cache folder's name: the source version, and a digest of the options, the patches and the
+# compiler, so that a change of any of them builds a new Qt beside the old one.
+qt_cache_key() {
+    {
+        echo "$qt_configure_options"
+        echo "$qt_skipped_debian_patch"
+        for p in "$qt_own_patches"/*.patch; do [ ! -f "$p" ] || cat "$p"; done
+        cat "$top/cmake/mingw-w64-x86_64.cmake"
+        x86_64-w64-mingw32-g++-posix --version | head -n 1
+        dpkg-query -W -f='${Version}\n' qt6-base-dev
+    } | sha256sum | cut -c1-12
+}
+
+ensure_windows_qt() {
+    source_apt apt-get update -qq 2>/dev/null
+    qt_version=$(source_apt apt-cache showsrc qt6-base 2>/dev/null | sed -n 's/^Version: //p' | sort -V |
+        tail -n 1)
+    [ -n "$qt_version" ] || { echo "Debian's qt6-base source package was not found." >&2; exit 1; }
+    qt_prefix="$cache_root/qt-$qt_version-$(qt_cache_key)"
+    if [ -f "$qt_prefix/.complete" ]; then
+        echo "Qt pour Windows déjà construit : $qt_prefix"
+        return 0
+    fi
+    echo "Construction de Qt $qt_version pour Windows (une fois, une demi-heure de processeur) : $qt_prefix"
+    work="$cache_root/build-qt"
+    rm -rf "$work"
+    mkdir -p "$work"
+    (cd "$work" && source_apt apt-get source --download-only "qt6-base=$qt_version" >/dev/null 2>&1)
+    dpkg-source --skip-patches -x "$work"/qt6-base_*.dsc "$work/src" >/dev/null
+    grep -v -e '^#' -e '^$' -e "^$qt_skipped_debian_patch\$" "$work/src/debian/patches/series" |
+        while read -r p; do patch -d "$work/src" -p1 -s <"$work/src/debian/patches/$p"; done
+    for p in "$qt_own_patches"/*.patch; do
+        [ ! -f "$p" ] || patch -d "$work/src" -p1 -s <"$p"
+    done
+    mkdir -p "$work/build"
+    # shellcheck disable=SC2086
+    (cd "$work/build" && "$work/src/configure" -prefix "$qt_prefix" -xplatform win32-g++ \
+        -qt-host-path /usr $qt_configure_options -- -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >"$work/configure.log" 2>&1) ||
+        { tail -n 40 "$work/configure.log"; exit 1; }
+    cmake --build "$work/build" --parallel >"$work/build.log" 2>&1 ||
+        { grep -B 5 -A 20 -m 3 'error' "$work/build.log" | head -n 80; exit 1; }
+    cmake --install "$work/build" >/dev/null
+    cp "$work"/qt6-base_*.dsc "$qt_prefix/"
+    touch "$qt_prefix/.complete"
+    rm -rf "$work"
+    echo "Qt pour Windows construit : $qt_prefix"
+}
