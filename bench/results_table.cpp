@@ -8,13 +8,25 @@
 MedianCollector::MedianCollector()
     : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
 
+namespace {
+
+// Whether a run was not taken: Google Benchmark 1.8 replaced `error_occurred` by `skipped`.
+template <typename Run> bool notTaken(const Run& run) {
+    if constexpr (requires { run.skipped; })
+        return static_cast<int>(run.skipped) != 0;
+    else
+        return run.error_occurred;
+}
+
+} // namespace
+
 void MedianCollector::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-        failed_ = failed_ || run.error_occurred;
+        failed_ = failed_ || notTaken(run);
         const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
         const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-        if (run.error_occurred || !(single || median))
+        if (notTaken(run) || !(single || median))
             continue;
         medians_[run.run_name.function_name] =
             run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);

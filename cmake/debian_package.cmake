@@ -15,8 +15,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # Not "games": that section is for games installed in /usr/games, and this is a tool for one.
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What the program loads at run time, which dpkg-shlibdeps cannot see: the SVG icon engine,
-# Qt's French texts and the window's font. (The X11 platform plugin comes with libqt6gui6.)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-translations-l10n, fonts-dejavu-extra")
+# What the program loads at run time, which dpkg-shlibdeps cannot see: Qt's French texts and
+# the window's font. (The X11 platform plugin comes with libqt6gui6; the pictures are PNGs
+# built into the program, drawn without any image plugin.)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-dejavu-extra")
 
 include(CPack)

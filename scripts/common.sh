@@ -4,9 +4,10 @@
 top=${top:-$(cd "$(dirname "$0")/.." && pwd)}
 build_dir="$top/build"
 
-# What building and testing need on Debian 12.
-# help2man writes the manual page, in French with the locale sources of `locales`.
-build_packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
+# What building and testing need, the same on Debian 12 and 13. QtSvg is for the build only: it
+# renders the pictures into PNGs. help2man writes the manual page, in French with the locale
+# sources of `locales`.
+build_packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev
   libbenchmark-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra help2man locales"
 
 # Installs those of the named Debian packages that are missing.

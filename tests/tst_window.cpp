@@ -80,8 +80,7 @@ QString shown(const QVariant& v) {
     return v.typeId() == QMetaType::QString ? u'"' + v.toString() + u'"' : v.toString();
 }
 
-// A control's properties that the user sees, its items, and its colours where they differ from
-// the style's.
+// A control's properties that the user sees, its items, and the colours that the window sets.
 QString describe(const QWidget* w) {
     QStringList parts{w->objectName(), QString::fromLatin1(w->metaObject()->className()),
                       u"parent="_s + w->parentWidget()->objectName()};
@@ -103,11 +102,19 @@ QString describe(const QWidget* w) {
     for (int i = 0; items && i < items->rowCount(); ++i)
         parts << u"item=\""_s + items->index(i, 0).data().toString() + u'"';
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
-        const QColor c = w->palette().color(QPalette::ColorRole(role));
-        if (c != QApplication::palette(w).color(QPalette::ColorRole(role)))
-            parts << shown(QVariant::fromValue(QPalette::ColorRole(role))) + u'=' + c.name();
+        const auto r = QPalette::ColorRole(role);
+        if (w->palette().isBrushSet(QPalette::Active, r))
+            parts << shown(QVariant::fromValue(r)) + u'=' +
+                         w->palette().color(QPalette::Active, r).name();
     }
     return parts.join(u' ');
+}
+
+QString sizesOf(const QIcon& icon) {
+    QStringList sizes;
+    for (QSize size : icon.availableSizes())
+        sizes << shown(size);
+    return sizes.join(u',');
 }
 
 // The window and its named controls, then the controls that Tab visits from the first focus.
@@ -124,7 +131,7 @@ QByteArray snapshot(QWidget* window) {
                       .arg(uint(window->windowFlags()), 0, 16)
                       .arg(window->font().family())
                       .arg(window->font().pixelSize())
-                      .arg(!window->windowIcon().isNull()));
+                      .arg(sizesOf(window->windowIcon())));
     QWidget* const first = window->focusWidget();
     QStringList chain{first->objectName()};
     for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {

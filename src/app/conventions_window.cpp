@@ -1,5 +1,6 @@
 #include "conventions_window.h"
 
+#include "check_state_signal.h"
 #include "file_list_box.h"
 #include "hostfile/host_paths.h"
 #include "hostfile/host_reader.h"
@@ -10,6 +11,7 @@
 #include "systemfile/system_file_format.h"
 #include "tri_state_check_box.h"
 #include "window_builder.h"
+#include "window_pictures.h"
 #include "window_texts.h"
 
 #include <QComboBox>
@@ -44,7 +46,7 @@ ConventionsWindow::ConventionsWindow(const QString& hostPath, const QDir& folder
       workingCopyLines_(new ShownLinesModel(this)) {
     setObjectName(u"Form1"_s);
     setWindowTitle(texts::windowCaption.toString());
-    setWindowIcon(QIcon(u":/pictures/app-icon.svg"_s));
+    setWindowIcon(pictureIcon(windowIconName));
     setFont(windowFont());
     setFixedSize(clientWidthTwips / twipsPerPixel, clientHeightTwips / twipsPerPixel);
     widgets_.files.workingCopyLines->setModel(workingCopyLines_);
@@ -57,9 +59,9 @@ ConventionsWindow::ConventionsWindow(const QString& hostPath, const QDir& folder
 void ConventionsWindow::wireEvents() {
     for (const SideWidgets* side : {&widgets_.ns, &widgets_.eo}) {
         for (auto* box : side->general)
-            connect(box, &QCheckBox::stateChanged, this, &ConventionsWindow::disarm);
+            connect(box, checkStateChangedSignal, this, &ConventionsWindow::disarm);
         for (auto* box : side->competitive)
-            connect(box, &QCheckBox::stateChanged, this, &ConventionsWindow::disarm);
+            connect(box, checkStateChangedSignal, this, &ConventionsWindow::disarm);
         for (auto* combo : side->ntRange)
             connect(combo->lineEdit(), &QLineEdit::textEdited, this, &ConventionsWindow::disarm);
     }

@@ -4,6 +4,7 @@
 #include "file_list_box.h"
 #include "layout_table.h"
 #include "tri_state_check_box.h"
+#include "window_pictures.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,7 +13,6 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgRenderer>
 
 #include <algorithm>
 #include <vector>
@@ -30,20 +30,6 @@ QColor colourOf(Colour colour) {
     case Colour::Green:
         return {0, 128, 0};
     case Colour::Default:
-        break;
-    }
-    return {};
-}
-
-QString picturePath(Picture picture) {
-    switch (picture) {
-    case Picture::SaveDisk:
-        return u":/pictures/save.svg"_s;
-    case Picture::OpenFolder:
-        return u":/pictures/open.svg"_s;
-    case Picture::TransferDisk:
-        return u":/pictures/transfer.svg"_s;
-    case Picture::None:
         break;
     }
     return {};
@@ -134,14 +120,11 @@ QComboBox* Builder::rangeBox(const ControlRow& row) {
     return place(combo, row);
 }
 
-// A button that shows only its picture, with its tool tip also read by screen readers. The
-// picture's own size gives its shape; asking the icon would render it large just to measure it.
+// A button that shows only its picture, with its tool tip also read by screen readers.
 QPushButton* Builder::pictureButton(const ControlRow& row) {
     auto* button = new QPushButton(window_);
-    const QString path = picturePath(row.icon);
-    button->setIcon(QIcon(path));
-    const QSize room = row.pixels().size() - QSize(8, 8);
-    button->setIconSize(QSvgRenderer(path).defaultSize().scaled(room, Qt::KeepAspectRatio));
+    button->setIcon(pictureIcon(pictureName(row.icon)));
+    button->setIconSize(pictureSize(pictureName(row.icon)));
     button->setToolTip(row.toolTip.toString());
     button->setAccessibleName(row.toolTip.toString());
     return place(button, row);
