@@ -56,7 +56,8 @@ ensure_windows_qt() {
     rm -rf "$work"
     mkdir -p "$work"
     (cd "$work" && source_apt apt-get source --download-only "qt6-base=$qt_version" >/dev/null 2>&1)
-    dpkg-source --skip-patches -x "$work"/qt6-base_*.dsc "$work/src" >/dev/null
+    # apt has checked the files against Debian's signed index: no keyring is needed here.
+    dpkg-source --skip-patches -x "$work"/qt6-base_*.dsc "$work/src" >/dev/null 2>&1
     grep -v -e '^#' -e '^$' -e "^$qt_skipped_debian_patch\$" "$work/src/debian/patches/series" |
         while read -r p; do patch -d "$work/src" -p1 -s <"$work/src/debian/patches/$p"; done
     for p in "$qt_own_patches"/*.patch; do
@@ -72,8 +73,22 @@ ensure_windows_qt() {
     cmake --build "$work/build" --parallel >"$work/build.log" 2>&1 ||
         { grep -B 5 -A 20 -m 3 'error' "$work/build.log" | head -n 80; exit 1; }
     cmake --install "$work/build" >/dev/null
-    cp "$work"/qt6-base_*.dsc "$qt_prefix/"
+    qt_describe_source "$work/src" "$qt_version" "$qt_prefix"
     touch "$qt_prefix/.complete"
     rm -rf "$work"
     echo "Qt pour Windows construit : $qt_prefix"
+}
+
+# Qt's licence texts and where this Qt comes from, kept beside it for the zip:
+# qt_describe_source <source folder> <version> <installed Qt>.
+qt_describe_source() {
+    cp "$1/LICENSES/LGPL-3.0-only.txt" "$1/LICENSES/GPL-3.0-only.txt" "$3/"
+    {
+        echo "Qt $2 pour Windows, construit depuis le paquet source Debian qt6-base $2"
+        echo "(apt-get source qt6-base=$2 ; https://sources.debian.org/src/qt6-base/$2/),"
+        own=$(find "$qt_own_patches" -name '*.patch' -printf '%f ' 2>/dev/null || true)
+        echo "avec les correctifs de Debian sauf $qt_skipped_debian_patch ; autres : ${own:-aucun}."
+        echo "Options de configuration :"
+        echo "$qt_configure_options" | sed 's/^ */  /'
+    } >"$3/SOURCE-QT.txt"
 }

@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "console_output.h"
 #include "conventions_window.h"
 #include "start_up.h"
 
@@ -6,6 +7,7 @@
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
+    useParentConsole();
     const auto read = readCommandLine(argc, argv);
     if (const int* status = std::get_if<int>(&read))
         return *status;
