@@ -1,4 +1,5 @@
-# The program's command line with no display (cmake -DPROGRAM=... -DVERSION=... -P): --version
+# The program's command line with no display (cmake -DPROGRAM=... -DVERSION=... -P, and
+# -DEMULATOR=... to run a program built for another platform): --version
 # answers with the name and the version; a wrong command line gets one line on standard error
 # naming the problem, nothing on standard output and status 2. A window would need a display
 # and end otherwise.
@@ -7,7 +8,7 @@ unset(ENV{WAYLAND_DISPLAY})
 unset(ENV{QT_QPA_PLATFORM})
 
 function(expect status output errors)
-    execute_process(COMMAND "${PROGRAM}" ${ARGN}
+    execute_process(COMMAND ${EMULATOR} "${PROGRAM}" ${ARGN}
                     RESULT_VARIABLE got OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(NOT got STREQUAL status OR NOT out MATCHES "${output}" OR NOT err MATCHES "${errors}")
         message(SEND_ERROR "${ARGN}: status ${got}, output [${out}], errors [${err}]")
