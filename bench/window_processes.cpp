@@ -1,4 +1,4 @@
-#include "peak_memory.h"
+#include "window_processes.h"
 
 #include "windows.h"
 
@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -23,9 +24,36 @@ long statusKilobytes(const QByteArray& status, QByteArrayView key) {
     return -1;
 }
 
-double median(std::vector<double> values) {
-    std::ranges::sort(values);
-    return values[values.size() / 2];
+// One child started afresh, timed from outside until it reports its window shown.
+std::optional<ProcessFigures> runChild(const QStringList& arguments) {
+    QProcess child;
+    QElapsedTimer clock;
+    clock.start();
+    child.start(QCoreApplication::applicationFilePath(),
+                QStringList{QString::fromLatin1(childModeArgument)} + arguments);
+    const bool reported = child.waitForReadyRead();
+    const double seconds = double(clock.nsecsElapsed()) / 1e9;
+    if (!reported || !child.waitForFinished() || child.exitStatus() != QProcess::NormalExit ||
+        child.exitCode() != 0)
+        return std::nullopt;
+    const QList<QByteArray> kilobytes = child.readAllStandardOutput().trimmed().split(' ');
+    const double peak = kilobytes.value(0).toDouble();
+    const double own = kilobytes.value(1).toDouble();
+    if (peak <= 0 || own <= 0)
+        return std::nullopt;
+    return ProcessFigures{peak * 1024 / 1e6, own * 1024 / 1e6, seconds};
+}
+
+ProcessFigures medians(const std::vector<ProcessFigures>& runs) {
+    const auto median = [&runs](double ProcessFigures::*field) {
+        std::vector<double> values;
+        for (const ProcessFigures& run : runs)
+            values.push_back(run.*field);
+        std::ranges::sort(values);
+        return values[values.size() / 2];
+    };
+    return {median(&ProcessFigures::peakMegabytes), median(&ProcessFigures::privateMegabytes),
+            median(&ProcessFigures::seconds)};
 }
 
 } // namespace
@@ -34,8 +62,8 @@ int runWindowProcess(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(2);
     std::unique_ptr<QWidget> window;
-    if (args.value(0) == u"bare"_s)
-        window = shownBareWindow();
+    if (args.value(0) == u"reference"_s)
+        window = shownReferenceWindow();
     else if (args.value(0) == u"startup"_s && args.size() == 3)
         window = shownStartedWindow(args[1], QDir(args[2]));
     if (!window)
@@ -46,28 +74,22 @@ int runWindowProcess(int argc, char** argv) {
     QFile status(u"/proc/self/status"_s);
     const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
     std::printf("%ld %ld\n", statusKilobytes(text, "VmHWM:"), statusKilobytes(text, "RssAnon:"));
+    // The parent stops its clock at this line: it must not wait for the window's teardown.
+    std::fflush(stdout);
     return 0;
 }
 
-std::optional<ProcessFigures> measureWindowProcess(const QStringList& arguments, int runs) {
-    std::vector<double> peaks, privates, times;
+std::optional<ProcessComparison> compareWindowProcesses(const QStringList& startUpArguments,
+                                                        int runs) {
+    std::vector<ProcessFigures> reference, startUp;
     for (int i = 0; i < runs; ++i) {
-        QProcess child;
-        QElapsedTimer clock;
-        clock.start();
-        child.start(QCoreApplication::applicationFilePath(),
-                    QStringList{QString::fromLatin1(childModeArgument)} + arguments);
-        if (!child.waitForFinished() || child.exitStatus() != QProcess::NormalExit ||
-            child.exitCode() != 0)
+        // In turn, so that a busy moment of a shared machine falls on both alike.
+        const auto referenceRun = runChild({u"reference"_s});
+        const auto startUpRun = runChild(QStringList{u"startup"_s} + startUpArguments);
+        if (!referenceRun || !startUpRun)
             return std::nullopt;
-        times.push_back(double(clock.nsecsElapsed()) / 1e9);
-        const QList<QByteArray> kilobytes = child.readAllStandardOutput().trimmed().split(' ');
-        const double peak = kilobytes.value(0).toDouble();
-        const double own = kilobytes.value(1).toDouble();
-        if (peak <= 0 || own <= 0)
-            return std::nullopt;
-        peaks.push_back(peak * 1024 / 1e6);
-        privates.push_back(own * 1024 / 1e6);
+        reference.push_back(*referenceRun);
+        startUp.push_back(*startUpRun);
     }
-    return ProcessFigures{median(peaks), median(privates), median(times)};
+    return ProcessComparison{medians(reference), medians(startUp)};
 }
