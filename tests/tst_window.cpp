@@ -165,14 +165,14 @@ QByteArray snapshot(QWidget* window) {
     return lines.join(u'\n').toUtf8() + '\n';
 }
 
-// WCAG's relative luminance of a colour, and the contrast of two colours, from 1 to 21.
-double luminance(const QColor& c) {
-    const auto linear = [](double v) {
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-}
+// WCAG's contrast of two colours, from 1 to 21.
 double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
     const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
     return (light + 0.05) / (dark + 0.05);
 }
@@ -287,19 +287,19 @@ class TestWindow : public QObject {
                                      u"Label6"_s, u"Label7"_s, u"Label16"_s};
         for (const QWidget* w : controls(window_.get())) {
             const QPalette p = w->palette();
-            if (w->autoFillBackground() && !colourCode.contains(w->objectName()))
-                QVERIFY2(contrast(p.color(QPalette::WindowText), p.color(QPalette::Window)) >=
-                                 4.5 &&
-                             contrast(p.color(QPalette::Text), p.color(QPalette::Base)) >= 4.5,
-                         qPrintable(w->objectName()));
+            QVERIFY2(
+                !w->autoFillBackground() || colourCode.contains(w->objectName()) ||
+                    std::min(contrast(p.color(QPalette::WindowText), p.color(QPalette::Window)),
+                             contrast(p.color(QPalette::Text), p.color(QPalette::Base))) >= 4.5,
+                qPrintable(w->objectName()));
         }
         QStringList names;
-        for (QWidget* w : tabChain(window_.get())) {
-            if (!qobject_cast<QComboBox*>(w))
-                names << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
-        }
+        for (QWidget* w : tabChain(window_.get()))
+            names << (qobject_cast<QComboBox*>(w)
+                          ? w->objectName()
+                          : QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name));
         QVERIFY(!names.contains(QString()));
-        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+        QCOMPARE(names.removeDuplicates(), 0);
     }
 
     // Every caption and every range text fits its control at the window's font.
