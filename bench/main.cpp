@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     registerBenchmarks(workspace);
     MedianCollector times;
     benchmark::RunSpecifiedBenchmarks(&times);
-    constexpr int processRuns = 11;
+    constexpr int processRuns = 21;
     const auto processes = compareWindowProcesses(
         {workspace.typicalHost(), workspace.typicalFolder().path()}, processRuns);
     printTable(summarise({times, workspace, processes}));
