@@ -1,9 +1,9 @@
 #include "benchmarks.h"
 
+#include "conventions_window.h"
 #include "host_texts.h"
 #include "hostfile/host_reader.h"
 #include "hostfile/host_writer.h"
-#include "windows.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -17,18 +17,6 @@
 using namespace vornelle;
 
 namespace {
-
-void startUp(benchmark::State& state, const Workspace& ws) {
-    for (auto _ : state) {
-        if (!shownStartedWindow(ws.typicalHost(), ws.typicalFolder()))
-            state.SkipWithError("the start-up failed");
-    }
-}
-
-void bareWindow(benchmark::State& state) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(shownBareWindow());
-}
 
 void transfer(benchmark::State& state, const Workspace& ws) {
     const SideSettings ns = sampleSettings(Side::NS);
@@ -106,8 +94,6 @@ void registerBenchmarks(const Workspace& ws) {
     using benchmark::RegisterBenchmark;
     const auto ms = benchmark::kMillisecond;
     const auto files = std::cref(ws); // the workspace cannot be copied
-    timed(RegisterBenchmark(measure::startUp, startUp, files), ms);
-    timed(RegisterBenchmark(measure::bareWindow, bareWindow), ms);
     timed(RegisterBenchmark(measure::transfer, transfer, files), ms);
     timed(RegisterBenchmark(measure::transferFloor, transferFloor, files), ms);
     timed(RegisterBenchmark(measure::rewrite, rewrite, files), ms);

@@ -4,8 +4,6 @@
 
 // Names of the measures, as the collector finds them.
 namespace measure {
-inline constexpr const char* startUp = "start-up/window";
-inline constexpr const char* bareWindow = "start-up/bare-window";
 inline constexpr const char* transfer = "transfer/window";
 inline constexpr const char* transferFloor = "transfer/read-and-write-twice";
 inline constexpr const char* rewrite = "in-memory/rewrite";

@@ -3,8 +3,8 @@
 // usual --benchmark_* options apply (for instance --benchmark_repetitions=15). Exits with 1 when
 // a measure could not be taken, not when a goal is missed.
 #include "benchmarks.h"
-#include "peak_memory.h"
 #include "summary.h"
+#include "window_processes.h"
 
 #include <QApplication>
 
@@ -12,8 +12,6 @@
 
 #include <cstdio>
 #include <cstring>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -51,12 +49,11 @@ int main(int argc, char** argv) {
     registerBenchmarks(workspace);
     MedianCollector times;
     benchmark::RunSpecifiedBenchmarks(&times);
-    constexpr int processRuns = 5;
-    const auto bare = measureWindowProcess({u"bare"_s}, processRuns);
-    const auto started = measureWindowProcess(
-        {u"startup"_s, workspace.typicalHost(), workspace.typicalFolder().path()}, processRuns);
-    printTable(summarise({times, workspace, bare, started}));
+    constexpr int processRuns = 21;
+    const auto processes = compareWindowProcesses(
+        {workspace.typicalHost(), workspace.typicalFolder().path()}, processRuns);
+    printTable(summarise({times, workspace, processes}));
     benchmark::Shutdown();
     // A goal missed is a figure to report; a measure that could not be taken is a failure.
-    return times.anyFailed() || !bare || !started ? 1 : 0;
+    return times.anyFailed() || !processes ? 1 : 0;
 }

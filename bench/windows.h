@@ -1,16 +1,16 @@
 #pragma once
 
-#include "conventions_window.h"
-
+#include <QDir>
 #include <QWidget>
 
 #include <memory>
 
-// The two windows the start-up is compared with, each created, shown and painted.
+// The two windows whose processes are compared, each created, shown and painted.
 
-// A plain QWidget of the program window's size: what any Qt program pays for a window.
-std::unique_ptr<QWidget> shownBareWindow();
+// One label and one button in a window of the program window's size and font: what a Qt
+// program that shows a little text pays for a window, its fonts loaded as the program's are.
+std::unique_ptr<QWidget> shownReferenceWindow();
 
-// The program's window after its start-up sequence on `hostPath`, as main() shows it; none
+// The program's window after its start-up sequence on `hostPath`, shown as main() shows it; none
 // when the start-up failed.
-std::unique_ptr<ConventionsWindow> shownStartedWindow(const QString& hostPath, const QDir& folder);
+std::unique_ptr<QWidget> shownStartedWindow(const QString& hostPath, const QDir& folder);

@@ -26,18 +26,6 @@
 using namespace Qt::StringLiterals;
 using namespace vornelle;
 
-namespace {
-
-// A font at which every caption and range text fits its control.
-QFont windowFont() {
-    QFont font;
-    font.setFamilies({u"DejaVu Sans Condensed"_s, u"Liberation Sans Narrow"_s, u"Arial"_s});
-    font.setPixelSize(11);
-    return font;
-}
-
-} // namespace
-
 ConventionsWindow::ConventionsWindow(const QString& hostPath, const QDir& folder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |

@@ -3,6 +3,10 @@
 #include "model/convention_catalogue.h"
 #include "window_texts.h"
 
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // One control a line, or two where its texts do not fit.
@@ -151,9 +155,10 @@ constexpr WindowLayout layout{
          .caption = texts::replaceFile, .textColour = Colour::Red},
     .systemName =
         {.name = "Text1", .twips = {120, 4680, 2175, 285}, .tabIndex = 76,
-         .caption = u"MonSystème"},
+         .caption = u"MonSystème", .accessibleName = u"Nom du système"},
     .systemFiles =
         {.name = "File2", .twips = {2400, 4680, 2415, 1455}, .tabIndex = 77,
+         .accessibleName = u"Systèmes enregistrés",
          .pattern = vornelle::catalogue::systemFilePattern, .background = Colour::LightGrey},
     .openNsButton =
         {.name = "Command4", .twips = {120, 5040, 615, 495}, .tabIndex = 78,
@@ -172,14 +177,19 @@ constexpr WindowLayout layout{
          .toolTip = u"Enregistrer EO", .icon = Picture::SaveDisk},
     // The controls that take part in no operation keep the captions of their form names.
     .hostFiles =
-        {.name = "File1", .twips = {10560, 3120, 1815, 1845}, .tabIndex = 0, .pattern = u"*.ini"},
+        {.name = "File1", .twips = {10560, 3120, 1815, 1845}, .tabIndex = 0,
+         .accessibleName = u"Fichiers .ini du dossier de travail", .pattern = u"*.ini"},
     .reloadButton =
         {.name = "Command1", .twips = {7200, 120, 1335, 495}, .tabIndex = 1, .caption = u"Xnl >>>"},
-    .workingCopyLines = {.name = "List1", .twips = {6840, 960, 1815, 2595}, .tabIndex = 2},
+    .workingCopyLines =
+        {.name = "List1", .twips = {6840, 960, 1815, 2595}, .tabIndex = 2,
+         .accessibleName = u"Lignes de la copie de travail"},
     .checkButton =
         {.name = "Command7", .twips = {5640, 1920, 1215, 495}, .tabIndex = 81,
          .caption = u"Command7"},
-    .spareList = {.name = "List2", .twips = {5640, 3000, 1095, 1425}, .tabIndex = 82},
+    .spareList =
+        {.name = "List2", .twips = {5640, 3000, 1095, 1425}, .tabIndex = 82,
+         .accessibleName = u"Liste inutilisée, vide"},
     .spareLabel =
         {.name = "Label15", .twips = {5400, 1080, 975, 495}, .tabIndex = 83, .caption = u"Label15"},
     .spareReplaceLabel =
@@ -192,4 +202,11 @@ constexpr WindowLayout layout{
 
 const WindowLayout& windowLayout() {
     return layout;
+}
+
+QFont windowFont() {
+    QFont font;
+    font.setFamilies({u"DejaVu Sans Condensed"_s, u"Liberation Sans Narrow"_s, u"Arial"_s});
+    font.setPixelSize(11);
+    return font;
 }

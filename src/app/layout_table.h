@@ -2,6 +2,7 @@
 
 #include "model/side_settings.h"
 
+#include <QFont>
 #include <QRect>
 #include <QStringView>
 
@@ -19,15 +20,16 @@ inline constexpr int clientWidthTwips = 4905;
 inline constexpr int clientHeightTwips = 6270;
 
 enum class Picture { None, SaveDisk, OpenFolder, TransferDisk };
-enum class Colour { Default, LightGrey, Red, Green };
+enum class Colour { Default, LightGrey, Black, Red, Green };
 
 struct ControlRow {
     const char* name = "";
     QRect twips{}; // left, top, width, height; inside its frame for a control in a frame
     int tabIndex = 0;
-    QStringView caption{}; // a label's, button's or frame's text, a text box's initial text
-    QStringView toolTip{}; // also the accessible name of a picture button
-    QStringView pattern{}; // the names a file list box shows
+    QStringView caption{};        // a label's, button's or frame's text, a text box's initial text
+    QStringView toolTip{};        // also the accessible name of a picture button
+    QStringView accessibleName{}; // what a screen reader calls a control without a caption
+    QStringView pattern{};        // the names a file list box shows
     Picture icon = Picture::None;
     Colour background = Colour::Default;
     Colour textColour = Colour::Default;
@@ -78,3 +80,6 @@ struct WindowLayout {
 };
 
 const WindowLayout& windowLayout();
+
+// A font at which every caption and range text fits its control.
+QFont windowFont();

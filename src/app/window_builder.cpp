@@ -25,6 +25,8 @@ QColor colourOf(Colour colour) {
     switch (colour) {
     case Colour::LightGrey:
         return {224, 224, 224};
+    case Colour::Black:
+        return {0, 0, 0};
     case Colour::Red:
         return {255, 0, 0};
     case Colour::Green:
@@ -35,6 +37,14 @@ QColor colourOf(Colour colour) {
     return {};
 }
 
+// A row's own text colour, or on a background the window fixes the black of a light palette:
+// a dark palette's light text would not stand out from it.
+Colour textColourOf(const ControlRow& row) {
+    if (row.textColour == Colour::Default && row.background != Colour::Default)
+        return Colour::Black;
+    return row.textColour;
+}
+
 void applyColours(QWidget* w, const ControlRow& row) {
     QPalette palette = w->palette();
     if (row.background != Colour::Default) {
@@ -42,9 +52,9 @@ void applyColours(QWidget* w, const ControlRow& row) {
             palette.setColor(role, colourOf(row.background));
         w->setAutoFillBackground(true);
     }
-    if (row.textColour != Colour::Default) {
+    if (const Colour text = textColourOf(row); text != Colour::Default) {
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setColor(role, colourOf(row.textColour));
+            palette.setColor(role, colourOf(text));
     }
     w->setPalette(palette);
 }
@@ -94,6 +104,8 @@ class Builder {
         w->setObjectName(QLatin1StringView(row.name));
         w->setGeometry(row.pixels());
         applyColours(w, row);
+        if (!row.accessibleName.isEmpty())
+            w->setAccessibleName(row.accessibleName.toString());
         tabOrder_.push_back({row.tabIndex, w});
         return w;
     }
@@ -136,6 +148,24 @@ QListView* Builder::listBox(const ControlRow& row) {
     auto* list = new QListView(window_);
     list->setUniformItemSizes(true);
     return place(list, row);
+}
+
+// Screen readers call each control of a row that has no caption of its own by the row's caption,
+// read between the two sides' columns, and its side: "Michael's CueBid, NS".
+template <typename W, std::size_t N>
+void nameAfterRows(const std::array<W*, N>& controls, const std::array<ControlRow, N>& captions,
+                   QStringView side, void (QWidget::*setText)(const QString&)) {
+    for (std::size_t i = 0; i < N; ++i)
+        (controls[i]->*setText)(captions[i].caption.toString().simplified() + u", "_s +
+                                side.toString());
+}
+
+void nameForScreenReaders(const SideWidgets& w, const WindowLayout& layout, QStringView side) {
+    nameAfterRows(w.general, layout.generalCaptions, side, &QWidget::setAccessibleName);
+    nameAfterRows(w.opening, layout.openingCaptions, side, &QWidget::setAccessibleName);
+    // A screen reader on Linux calls a combo box by its text: the row goes in the description.
+    nameAfterRows(w.ntRange, layout.ntRangeCaptions, side, &QWidget::setAccessibleDescription);
+    nameAfterRows(w.competitive, layout.competitiveCaptions, side, &QWidget::setAccessibleName);
 }
 
 SideWidgets createSide(Builder& b, const SideLayout& rows) {
@@ -197,6 +227,8 @@ WindowWidgets buildWindowWidgets(QWidget* window, const QDir& folder) {
     const WindowLayout& layout = windowLayout();
     Builder b(window, folder);
     WindowWidgets widgets{createSide(b, layout.ns), createSide(b, layout.eo), {}};
+    nameForScreenReaders(widgets.ns, layout, layout.ns.generalHeader.caption);
+    nameForScreenReaders(widgets.eo, layout, layout.eo.generalHeader.caption);
     createCaptions(b, layout);
     widgets.files = createFileArea(b, layout);
     createUnseenControls(b, layout, widgets.files);
