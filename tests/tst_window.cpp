@@ -3,6 +3,7 @@
 // after which the program goes on, shows a message where one is due and loses no byte.
 #include "conventions_window.h"
 #include "model/convention_catalogue.h"
+#include "model/windows_1252.h"
 #include "systemfile/system_file_format.h"
 #include "test_files.h"
 #include "tri_state_check_box.h"
@@ -19,7 +20,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -406,10 +406,9 @@ class TestWindow : public QObject {
         QCOMPARE(get<TriStateCheckBox>("Check1(9)")->value(), CheckValue::Checked);
         QCOMPARE(get<QComboBox>("Combo3")->currentText(), u"13-15H"_s);
         const QAbstractItemModel* lines = get<QListView>("List1")->model();
-        QStringEncoder encode(catalogue::fileCodePage);
         QByteArray shown;
         for (int row = 0; row < lines->rowCount(); ++row)
-            shown += QByteArray(encode(lines->index(row, 0).data().toString())) + "\r\n";
+            shown += toWindows1252(lines->index(row, 0).data().toString()) + "\r\n";
         QCOMPARE(shown, copy);
         Tree expected = tree(root());
         QCOMPARE(expected[u"cwd/Vnlini.vne"_s], copy);

@@ -103,7 +103,4 @@ inline constexpr std::array<QStringView, 5> frontEndPrefixFolders{
 inline constexpr QStringView menuWorkFolder = u"Systèmes d'enchères";
 inline constexpr QStringView workingCopyName = u"Vnlini.vne";
 
-// Code page of every file this program reads or writes.
-inline constexpr const char* fileCodePage = "windows-1252";
-
 } // namespace vornelle::catalogue
