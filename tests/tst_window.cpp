@@ -163,8 +163,16 @@ QString failureText(const QString& verb, const QString& path) {
     return u"Impossible %1 le fichier « %2 »"_s.arg(verb, QDir::toNativeSeparators(path));
 }
 
-// What a transfer meets, in the table of transfer.
-enum Fault { CopyIsFolder = 1, AsUser = 2, FullDisk = 4, HostWritable = 8, SizeLimit = 16 };
+// What a transfer meets, in the table of transfer. With WindowsCopy the host file has a copy in
+// a VirtualStore, as on Windows, and the current folder stands for %LOCALAPPDATA%.
+enum Fault {
+    CopyIsFolder = 1,
+    AsUser = 2,
+    FullDisk = 4,
+    HostWritable = 8,
+    SizeLimit = 16,
+    WindowsCopy = 32
+};
 
 bool setMode(const QString& path, mode_t mode) {
     return chmod(QFile::encodeName(path).constData(), mode) == 0;
@@ -183,8 +191,9 @@ class TestWindow : public QObject {
     Q_OBJECT
   private:
     // The window started on the files of the temporary folder.
-    void start() {
-        window_ = std::make_unique<ConventionsWindow>(host_, QDir(cwd()));
+    void start(const QString& virtualStoreCopy = {}) {
+        window_ =
+            std::make_unique<ConventionsWindow>(HostFile(host_, virtualStoreCopy), QDir(cwd()));
         QVERIFY(!window_->startUp());
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -455,11 +464,13 @@ class TestWindow : public QObject {
         // The folder refuses a new file: the host file is written in place, or put back.
         QTest::newRow("host file written in place") << (AsUser | HostWritable);
         QTest::newRow("disk full while writing in place") << (FullDisk | AsUser | HostWritable);
+        QTest::newRow("host file refused, its Windows copy written") << (AsUser | WindowsCopy);
     }
 
     // A transfer that cannot write names the file and changes none but the working copy, leaving
     // no temporary file; once the fault is gone, the same window transfers. The new host text
-    // (72 kB) fits the small file system only once the former one (48 kB) is gone.
+    // (72 kB) fits the small file system only once the former one (48 kB) is gone. A host file
+    // that refuses the user gets its Windows copy written, in a folder made for it, and then read.
     void transfer() {
         QFETCH(int, faults);
         const auto text = [](const char* blackwood, const QByteArray& end) {
@@ -473,7 +484,9 @@ class TestWindow : public QObject {
         // Root's folders, which the user may read; the current folder the user may write.
         QVERIFY(setMode(root(), 0755) && setMode(cwd(), 0777) && setMode(hostFolder(), 0755));
         QVERIFY(setMode(host_, faults & HostWritable ? 0666 : 0644));
-        start();
+        const QString hostSees = faults & WindowsCopy ? u"cwd/VirtualStore/windows/vornelle.ini"_s
+                                                      : u"windows/vornelle.ini"_s;
+        start(faults & WindowsCopy ? dir_.filePath(hostSees) : QString());
         get<TriStateCheckBox>("Check1(9)")->setValue(CheckValue::Unchecked);
         const QString copy = cwd(u"Vnlini.vne"_s);
         if (faults & CopyIsFolder)
@@ -483,9 +496,11 @@ class TestWindow : public QObject {
         const bool copyFails = faults & (CopyIsFolder | SizeLimit);
         if (!copyFails)
             expected[u"cwd/Vnlini.vne"_s] = written;
-        const bool fails = faults != (AsUser | HostWritable);
+        const bool fails = faults & FullDisk || !(faults & (HostWritable | WindowsCopy));
         if (!fails)
-            expected[u"windows/vornelle.ini"_s] = written;
+            expected[hostSees] = written;
+        if (faults & WindowsCopy)
+            expected[u"cwd/VirtualStore"_s] = expected[u"cwd/VirtualStore/windows"_s] = "<folder>";
         constexpr uid_t nobody = 65534;
         if (faults & AsUser && (geteuid() != 0 || seteuid(nobody) != 0))
             QSKIP("only root can act as an unprivileged user, and back");
@@ -503,7 +518,7 @@ class TestWindow : public QObject {
             QVERIFY(mount(nullptr, QFile::encodeName(hostFolder()).constData(), nullptr, MS_REMOUNT,
                           "size=1m") == 0);
         QVERIFY(!window_->transferToHost());
-        QCOMPARE(fileBytes(host_), written);
+        QCOMPARE(fileBytes(dir_.filePath(hostSees)), written);
     }
 
     void badSystemFileOpens_data() {

@@ -1,7 +1,6 @@
 #include "conventions_window.h"
 
 #include "file_list_box.h"
-#include "hostfile/host_paths.h"
 #include "hostfile/host_reader.h"
 #include "hostfile/host_writer.h"
 #include "layout_table.h"
@@ -36,11 +35,11 @@ QFont windowFont() {
 
 } // namespace
 
-ConventionsWindow::ConventionsWindow(const QString& hostPath, const QDir& folder, QWidget* parent)
+ConventionsWindow::ConventionsWindow(const HostFile& host, const QDir& folder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      hostPath_(hostPath), folder_(folder), widgets_(buildWindowWidgets(this, folder)),
+      host_(host), folder_(folder), widgets_(buildWindowWidgets(this, folder)),
       workingCopyLines_(new ShownLinesModel(this)) {
     setObjectName(u"Form1"_s);
     setWindowTitle(texts::windowCaption.toString());
@@ -82,7 +81,8 @@ void ConventionsWindow::wireEvents() {
 }
 
 FileOutcome ConventionsWindow::startUp() {
-    if (FileOutcome failed = takeHostSnapshot(hostPath_, workingCopyPath(folder_)))
+    if (FileOutcome failed =
+            takeHostSnapshot(fileHostReads(host_, copyExistsNow(host_)), workingCopyPath(folder_)))
         return failed;
     if (FileOutcome failed = loadWorkingCopy())
         return failed;
@@ -110,7 +110,7 @@ FileOutcome ConventionsWindow::loadWorkingCopy() {
 }
 
 FileOutcome ConventionsWindow::transferToHost() {
-    return vornelle::transferToHost(hostPath_, workingCopyPath(folder_), sideSettings(Side::NS),
+    return vornelle::transferToHost(host_, workingCopyPath(folder_), sideSettings(Side::NS),
                                     sideSettings(Side::EO));
 }
 

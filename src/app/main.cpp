@@ -6,7 +6,7 @@
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
-    const auto read = readCommandLine(argc, argv);
+    const auto read = readCommandLine(argc, argv, vornelle::thisHostSystem);
     if (const int* status = std::get_if<int>(&read))
         return *status;
 
