@@ -22,6 +22,7 @@ QString virtualStorePath(const QString& localAppData);
 // The host is a legacy 32-bit program that Windows virtualizes: when it may not write into
 // C:\Windows, its write lands in the copy, and from then on it reads the copy.
 struct HostFile {
+    // A path alone is a file without a copy.
     HostFile(QString path, QString virtualStoreCopy = {})
         : path(std::move(path)), virtualStoreCopy(std::move(virtualStoreCopy)) {}
     QString path;

@@ -8,7 +8,7 @@ namespace vornelle {
 // choose it: on Windows itself, or under Wine on any other system.
 enum class HostSystem { Windows, Wine };
 
-// The host system of this build; the only place that asks which platform it is built for.
+// The host system of this build, from the platform it is built for.
 #ifdef Q_OS_WIN
 inline constexpr HostSystem thisHostSystem = HostSystem::Windows;
 #else
