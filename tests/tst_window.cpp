@@ -164,14 +164,16 @@ QString failureText(const QString& verb, const QString& path) {
 }
 
 // What a transfer meets, in the table of transfer. With WindowsCopy the host file has a copy in
-// a VirtualStore, as on Windows, and the current folder stands for %LOCALAPPDATA%.
+// a VirtualStore, as on Windows, and the current folder stands for %LOCALAPPDATA%; ReadOnly makes
+// the host folder's own file system read-only.
 enum Fault {
     CopyIsFolder = 1,
     AsUser = 2,
     FullDisk = 4,
     HostWritable = 8,
     SizeLimit = 16,
-    WindowsCopy = 32
+    WindowsCopy = 32,
+    ReadOnly = 64
 };
 
 bool setMode(const QString& path, mode_t mode) {
@@ -465,17 +467,24 @@ class TestWindow : public QObject {
         QTest::newRow("host file written in place") << (AsUser | HostWritable);
         QTest::newRow("disk full while writing in place") << (FullDisk | AsUser | HostWritable);
         QTest::newRow("host file refused, its Windows copy written") << (AsUser | WindowsCopy);
+        QTest::newRow("read-only file system, not a refusal")
+            << (FullDisk | ReadOnly | WindowsCopy);
     }
 
     // A transfer that cannot write names the file and changes none but the working copy, leaving
     // no temporary file; once the fault is gone, the same window transfers. The new host text
     // (72 kB) fits the small file system only once the former one (48 kB) is gone. A host file
-    // that refuses the user gets its Windows copy written, in a folder made for it, and then read.
+    // that refuses the user gets its Windows copy written, in a folder made for it, and then read;
+    // one that fails otherwise does not.
     void transfer() {
         QFETCH(int, faults);
         const auto text = [](const char* blackwood, const QByteArray& end) {
             return QByteArrayList{"[Vornelle]", blackwood}.join(end) + end +
                    ("x" + end).repeated(24000);
+        };
+        const auto remount = [this](unsigned long flags, const char* options) {
+            return mount(nullptr, QFile::encodeName(hostFolder()).constData(), nullptr,
+                         MS_REMOUNT | flags, options) == 0;
         };
         if (faults & FullDisk && !mountSmallFileSystem(hostFolder()))
             QSKIP(qPrintable(u"no file system of its own for the host folder: "_s +
@@ -484,9 +493,9 @@ class TestWindow : public QObject {
         // Root's folders, which the user may read; the current folder the user may write.
         QVERIFY(setMode(root(), 0755) && setMode(cwd(), 0777) && setMode(hostFolder(), 0755));
         QVERIFY(setMode(host_, faults & HostWritable ? 0666 : 0644));
-        const QString hostSees = faults & WindowsCopy ? u"cwd/VirtualStore/windows/vornelle.ini"_s
-                                                      : u"windows/vornelle.ini"_s;
-        start(faults & WindowsCopy ? dir_.filePath(hostSees) : QString());
+        QVERIFY(!(faults & ReadOnly) || remount(MS_RDONLY, nullptr));
+        const QString store = u"cwd/VirtualStore/windows/vornelle.ini"_s;
+        start(faults & WindowsCopy ? dir_.filePath(store) : QString());
         get<TriStateCheckBox>("Check1(9)")->setValue(CheckValue::Unchecked);
         const QString copy = cwd(u"Vnlini.vne"_s);
         if (faults & CopyIsFolder)
@@ -497,9 +506,10 @@ class TestWindow : public QObject {
         if (!copyFails)
             expected[u"cwd/Vnlini.vne"_s] = written;
         const bool fails = faults & FullDisk || !(faults & (HostWritable | WindowsCopy));
+        const QString hostSees = faults & WindowsCopy && !fails ? store : u"windows/vornelle.ini"_s;
         if (!fails)
             expected[hostSees] = written;
-        if (faults & WindowsCopy)
+        if (faults & WindowsCopy && !fails)
             expected[u"cwd/VirtualStore"_s] = expected[u"cwd/VirtualStore/windows"_s] = "<folder>";
         constexpr uid_t nobody = 65534;
         if (faults & AsUser && (geteuid() != 0 || seteuid(nobody) != 0))
@@ -515,8 +525,7 @@ class TestWindow : public QObject {
         if (faults & CopyIsFolder)
             QVERIFY(QDir().rmdir(copy));
         if (faults & FullDisk)
-            QVERIFY(mount(nullptr, QFile::encodeName(hostFolder()).constData(), nullptr, MS_REMOUNT,
-                          "size=1m") == 0);
+            QVERIFY(remount(0, "size=1m"));
         QVERIFY(!window_->transferToHost());
         QCOMPARE(fileBytes(dir_.filePath(hostSees)), written);
     }
