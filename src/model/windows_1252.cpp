@@ -33,7 +33,7 @@ struct CodePoints {
 };
 
 // Unicode's default-ignorable code points outside the code page (U+00AD is in it).
-constexpr std::array<CodePoints, 16> ignorable{{
+constexpr auto ignorable = std::to_array<CodePoints>({
     {0x034F, 0x034F},
     {0x061C, 0x061C},
     {0x115F, 0x1160},
@@ -50,7 +50,7 @@ constexpr std::array<CodePoints, 16> ignorable{{
     {0x1BCA0, 0x1BCA3},
     {0x1D173, 0x1D17A},
     {0xE0000, 0xE0FFF},
-}};
+});
 
 bool isIgnorable(char32_t c) {
     return std::ranges::any_of(ignorable,
