@@ -1,11 +1,9 @@
 // The system-file field reader and the open on any bytes; and the save read back, for values
 // drawn from the same bytes with range texts free of double quotes.
 #include "fuzz_check.h"
-#include "model/convention_catalogue.h"
+#include "model/windows_1252.h"
 #include "recording_target.h"
 #include "systemfile/system_file_format.h"
-
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -29,9 +27,8 @@ void checkSaveReadsBack(QByteArrayView input) {
     QByteArray texts = input.size() > 20 ? input.sliced(20).toByteArray() : QByteArray();
     texts.removeIf([](char c) { return c == '"'; });
     const qsizetype cut = std::min<qsizetype>(byteAt(input, 13), texts.size());
-    QStringDecoder decode(catalogue::fileCodePage);
-    saved.ntRangeVulnerable = decode(texts.first(cut));
-    saved.ntRangeNotVulnerable = decode(texts.sliced(cut));
+    saved.ntRangeVulnerable = fromWindows1252(texts.first(cut));
+    saved.ntRangeNotVulnerable = fromWindows1252(texts.sliced(cut));
     SideSettingsPair opened;
     require(decodeSystemFile(encodeSystemFile(saved), Side::NS, opened), "save read back short");
     if (saved.opening == OpeningChoice::None)

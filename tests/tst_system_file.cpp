@@ -1,11 +1,17 @@
 // System files in tests/data/system: each X.vns opened into one side gives the values that
-// X.read lists, and the sides below are saved as the bytes of saved-*.vns.
+// X.read lists, and the sides below are saved as the bytes of saved-*.vns. Their code page
+// converts as Qt's ICU codec does.
 #include "check_values.h"
+#include "model/windows_1252.h"
 #include "recording_target.h"
 #include "systemfile/system_file_format.h"
 #include "test_files.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTest>
+
+#include <numeric>
 
 using namespace Qt::StringLiterals;
 using namespace vornelle;
@@ -41,6 +47,25 @@ class TestSystemFile : public QObject {
         s.ntRangeVulnerable = u"14,16 é€"_s;
         s.competitive = checks({1, 2, 0, 1, 2});
         QVERIFY(matchesStored(encodeSystemFile(s), name));
+    }
+
+    // Every byte; every code point alone, surrogate halves included; halves among others.
+    void codePageAsQtIcu() {
+        QStringDecoder qtDecode("windows-1252");
+        QStringEncoder qtEncode("windows-1252");
+        if (!qtDecode.isValid())
+            QSKIP("this Qt has no Windows-1252 codec to compare with: it is built without ICU");
+        QByteArray bytes(256, 0);
+        std::iota(bytes.begin(), bytes.end(), 0);
+        QCOMPARE(fromWindows1252(bytes), QString(qtDecode(bytes)));
+        QStringList texts{u"a\xD800"
+                          "b\xDC00\xD800\xD800\xDBFF\xDFFF\xD83D\xDE00\u200B"_s};
+        for (char32_t c = 0; c <= 0x10FFFF; ++c)
+            texts << (QChar::isSurrogate(c) ? QString(QChar(c)) : QString::fromUcs4(&c, 1));
+        for (const QString& text : texts) {
+            qtEncode.resetState();
+            QCOMPARE(toWindows1252(text), QByteArray(qtEncode(text)));
+        }
     }
 };
 QTEST_APPLESS_MAIN(TestSystemFile)

@@ -3,6 +3,7 @@
 // after which the program goes on, shows a message where one is due and loses no byte.
 #include "conventions_window.h"
 #include "model/convention_catalogue.h"
+#include "model/windows_1252.h"
 #include "systemfile/system_file_format.h"
 #include "test_files.h"
 #include "tri_state_check_box.h"
@@ -21,7 +22,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -205,8 +205,18 @@ QString failureText(const QString& verb, const QString& path) {
     return u"Impossible %1 le fichier « %2 »"_s.arg(verb, QDir::toNativeSeparators(path));
 }
 
-// What a transfer meets, in the table of transfer.
-enum Fault { CopyIsFolder = 1, AsUser = 2, FullDisk = 4, HostWritable = 8, SizeLimit = 16 };
+// What a transfer meets, in the table of transfer. With WindowsCopy the host file has a copy in
+// a VirtualStore, as on Windows, and the current folder stands for %LOCALAPPDATA%; ReadOnly makes
+// the host folder's own file system read-only.
+enum Fault {
+    CopyIsFolder = 1,
+    AsUser = 2,
+    FullDisk = 4,
+    HostWritable = 8,
+    SizeLimit = 16,
+    WindowsCopy = 32,
+    ReadOnly = 64
+};
 
 bool setMode(const QString& path, mode_t mode) {
     return chmod(QFile::encodeName(path).constData(), mode) == 0;
@@ -225,8 +235,9 @@ class TestWindow : public QObject {
     Q_OBJECT
   private:
     // The window started on the files of the temporary folder.
-    void start() {
-        window_ = std::make_unique<ConventionsWindow>(host_, QDir(cwd()));
+    void start(const QString& virtualStoreCopy = {}) {
+        window_ =
+            std::make_unique<ConventionsWindow>(HostFile(host_, virtualStoreCopy), QDir(cwd()));
         QVERIFY(!window_->startUp());
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -471,10 +482,9 @@ class TestWindow : public QObject {
         QCOMPARE(get<TriStateCheckBox>("Check1(9)")->value(), CheckValue::Checked);
         QCOMPARE(get<QComboBox>("Combo3")->currentText(), u"13-15H"_s);
         const QAbstractItemModel* lines = get<QListView>("List1")->model();
-        QStringEncoder encode(catalogue::fileCodePage);
         QByteArray shown;
         for (int row = 0; row < lines->rowCount(); ++row)
-            shown += QByteArray(encode(lines->index(row, 0).data().toString())) + "\r\n";
+            shown += toWindows1252(lines->index(row, 0).data().toString()) + "\r\n";
         QCOMPARE(shown, copy);
         Tree expected = tree(root());
         QCOMPARE(expected[u"cwd/Vnlini.vne"_s], copy);
@@ -521,16 +531,25 @@ class TestWindow : public QObject {
         // The folder refuses a new file: the host file is written in place, or put back.
         QTest::newRow("host file written in place") << (AsUser | HostWritable);
         QTest::newRow("disk full while writing in place") << (FullDisk | AsUser | HostWritable);
+        QTest::newRow("host file refused, its Windows copy written") << (AsUser | WindowsCopy);
+        QTest::newRow("read-only file system, not a refusal")
+            << (FullDisk | ReadOnly | WindowsCopy);
     }
 
     // A transfer that cannot write names the file and changes none but the working copy, leaving
     // no temporary file; once the fault is gone, the same window transfers. The new host text
-    // (72 kB) fits the small file system only once the former one (48 kB) is gone.
+    // (72 kB) fits the small file system only once the former one (48 kB) is gone. A host file
+    // that refuses the user gets its Windows copy written, in a folder made for it, and then read;
+    // one that fails otherwise does not.
     void transfer() {
         QFETCH(int, faults);
         const auto text = [](const char* blackwood, const QByteArray& end) {
             return QByteArrayList{"[Vornelle]", blackwood}.join(end) + end +
                    ("x" + end).repeated(24000);
+        };
+        const auto remount = [this](unsigned long flags, const char* options) {
+            return mount(nullptr, QFile::encodeName(hostFolder()).constData(), nullptr,
+                         MS_REMOUNT | flags, options) == 0;
         };
         if (faults & FullDisk && !mountSmallFileSystem(hostFolder()))
             QSKIP(qPrintable(u"no file system of its own for the host folder: "_s +
@@ -539,7 +558,9 @@ class TestWindow : public QObject {
         // Root's folders, which the user may read; the current folder the user may write.
         QVERIFY(setMode(root(), 0755) && setMode(cwd(), 0777) && setMode(hostFolder(), 0755));
         QVERIFY(setMode(host_, faults & HostWritable ? 0666 : 0644));
-        start();
+        QVERIFY(!(faults & ReadOnly) || remount(MS_RDONLY, nullptr));
+        const QString store = u"cwd/VirtualStore/windows/vornelle.ini"_s;
+        start(faults & WindowsCopy ? dir_.filePath(store) : QString());
         get<TriStateCheckBox>("Check1(9)")->setValue(CheckValue::Unchecked);
         const QString copy = cwd(u"Vnlini.vne"_s);
         if (faults & CopyIsFolder)
@@ -549,9 +570,12 @@ class TestWindow : public QObject {
         const bool copyFails = faults & (CopyIsFolder | SizeLimit);
         if (!copyFails)
             expected[u"cwd/Vnlini.vne"_s] = written;
-        const bool fails = faults != (AsUser | HostWritable);
+        const bool fails = faults & FullDisk || !(faults & (HostWritable | WindowsCopy));
+        const QString hostSees = faults & WindowsCopy && !fails ? store : u"windows/vornelle.ini"_s;
         if (!fails)
-            expected[u"windows/vornelle.ini"_s] = written;
+            expected[hostSees] = written;
+        if (faults & WindowsCopy && !fails)
+            expected[u"cwd/VirtualStore"_s] = expected[u"cwd/VirtualStore/windows"_s] = "<folder>";
         constexpr uid_t nobody = 65534;
         if (faults & AsUser && (geteuid() != 0 || seteuid(nobody) != 0))
             QSKIP("only root can act as an unprivileged user, and back");
@@ -566,10 +590,9 @@ class TestWindow : public QObject {
         if (faults & CopyIsFolder)
             QVERIFY(QDir().rmdir(copy));
         if (faults & FullDisk)
-            QVERIFY(mount(nullptr, QFile::encodeName(hostFolder()).constData(), nullptr, MS_REMOUNT,
-                          "size=1m") == 0);
+            QVERIFY(remount(0, "size=1m"));
         QVERIFY(!window_->transferToHost());
-        QCOMPARE(fileBytes(host_), written);
+        QCOMPARE(fileBytes(dir_.filePath(hostSees)), written);
     }
 
     void badSystemFileOpens_data() {

@@ -15,24 +15,35 @@ namespace {
 constexpr int answered = 0;
 constexpr int wrongCommandLine = 2;
 
-// Wrapped by hand: the parser prints it as it is.
-const QString description =
-    u"Règle les conventions d'enchères que Vornelle joue pour Nord-Sud et Est-Ouest.\n\n"
-    "Le fichier de réglages de Vornelle est celui de --host-file ; sinon celui du\n"
+// Wrapped by hand: the parser prints them as they are.
+const QString purpose =
+    u"Règle les conventions d'enchères que Vornelle joue pour Nord-Sud et Est-Ouest.\n\n"_s;
+const QString placesUnderWine =
+    u"Le fichier de réglages de Vornelle est celui de --host-file ; sinon celui du\n"
     "préfixe Wine de --wineprefix, sinon de WINEPREFIX, sinon de ~/.wine ; sinon\n"
     "celui du seul préfixe qui en contient un parmi ceux de PlayOnLinux, Bottles,\n"
     "Lutris (~/Games) et CrossOver. Les systèmes et la copie de travail vont dans le\n"
     "dossier de --workdir, sinon de --documents, sinon dans le dossier courant."_s;
+const QString placesOnWindows =
+    u"Le fichier de réglages de Vornelle est celui de --host-file ; sinon la copie\n"
+    "que Windows en garde pour Vornelle, si elle existe :\n"
+    "%LOCALAPPDATA%\\VirtualStore\\Windows\\vornelle.ini ; sinon C:\\Windows\\vornelle.ini.\n"
+    "Les systèmes et la copie de travail vont dans le dossier de --workdir, sinon de\n"
+    "--documents, sinon dans le dossier courant ; lancé depuis son propre dossier,\n"
+    "comme le fait l'Explorateur, dans Documents\\Systèmes d'enchères."_s;
 
 struct Options {
+    explicit Options(bool underWine)
+        : hostFile{u"host-file"_s,
+                   u"Le fichier de réglages de Vornelle lui-même, ou une copie"_s +
+                       (underWine ? u" (avant tout préfixe)."_s : u"."_s),
+                   u"FICHIER"_s} {}
+
     QCommandLineOption help{{u"h"_s, u"help"_s}, u"Afficher cette aide et quitter."_s};
     QCommandLineOption version{{u"v"_s, u"version"_s}, u"Afficher la version et quitter."_s};
     QCommandLineOption winePrefix{
         u"wineprefix"_s, u"Le préfixe Wine de Vornelle (avant WINEPREFIX)."_s, u"DOSSIER"_s};
-    QCommandLineOption hostFile{
-        u"host-file"_s,
-        u"Le fichier de réglages de Vornelle lui-même, ou une copie (avant tout préfixe)."_s,
-        u"FICHIER"_s};
+    QCommandLineOption hostFile;
     QCommandLineOption workFolder{
         u"workdir"_s,
         u"Le dossier de la copie de travail et des systèmes (par défaut : le dossier courant)."_s,
@@ -59,12 +70,19 @@ QString folderProblem(const QCommandLineParser& parser, const QCommandLineOption
     return u"--%1 : « %2 » n'est pas un dossier."_s.arg(option.names().constFirst(), value);
 }
 
-std::variant<vornelle::PlaceOptions, int> parse(const QStringList& arguments) {
-    const Options options;
+std::variant<vornelle::PlaceOptions, int> parse(const QStringList& arguments,
+                                                vornelle::HostSystem system) {
+    const bool underWine = system == vornelle::HostSystem::Wine;
+    const Options options(underWine);
+    QList<const QCommandLineOption*> folders{&options.workFolder};
     QCommandLineParser parser;
-    parser.setApplicationDescription(description);
-    parser.addOptions({options.help, options.version, options.winePrefix, options.hostFile,
-                       options.workFolder, options.documents});
+    parser.setApplicationDescription(purpose + (underWine ? placesUnderWine : placesOnWindows));
+    parser.addOptions({options.help, options.version});
+    if (underWine) {
+        parser.addOption(options.winePrefix);
+        folders.append(&options.winePrefix);
+    }
+    parser.addOptions({options.hostFile, options.workFolder, options.documents});
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
     if (parser.isSet(options.help)) {
@@ -78,23 +96,24 @@ std::variant<vornelle::PlaceOptions, int> parse(const QStringList& arguments) {
     }
     if (!parser.positionalArguments().isEmpty())
         return refuse(u"argument inattendu « %1 »."_s.arg(parser.positionalArguments().first()));
-    for (const QCommandLineOption* folder : {&options.workFolder, &options.winePrefix})
+    for (const QCommandLineOption* folder : folders)
         if (const QString problem = folderProblem(parser, *folder); !problem.isEmpty())
             return refuse(problem);
-    return vornelle::PlaceOptions{parser.value(options.hostFile), parser.value(options.winePrefix),
-                                  parser.value(options.workFolder),
-                                  parser.isSet(options.documents)};
+    return vornelle::PlaceOptions{
+        parser.value(options.hostFile), underWine ? parser.value(options.winePrefix) : QString(),
+        parser.value(options.workFolder), parser.isSet(options.documents)};
 }
 
 } // namespace
 
-std::variant<vornelle::PlaceOptions, int> readCommandLine(int& argc, char** argv) {
+std::variant<vornelle::PlaceOptions, int> readCommandLine(int& argc, char** argv,
+                                                          vornelle::HostSystem system) {
     const QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(u"systemes-encheres"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(VORNELLE_VERSION));
     QTranslator qtFrench;
     installQtFrench(qtFrench);
-    return parse(QCoreApplication::arguments());
+    return parse(QCoreApplication::arguments(), system);
 }
 
 void installQtFrench(QTranslator& translator) {

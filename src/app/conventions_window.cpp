@@ -2,7 +2,6 @@
 
 #include "check_state_signal.h"
 #include "file_list_box.h"
-#include "hostfile/host_paths.h"
 #include "hostfile/host_reader.h"
 #include "hostfile/host_writer.h"
 #include "layout_table.h"
@@ -26,11 +25,11 @@
 using namespace Qt::StringLiterals;
 using namespace vornelle;
 
-ConventionsWindow::ConventionsWindow(const QString& hostPath, const QDir& folder, QWidget* parent)
+ConventionsWindow::ConventionsWindow(const HostFile& host, const QDir& folder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      hostPath_(hostPath), folder_(folder), widgets_(buildWindowWidgets(this, folder)),
+      host_(host), folder_(folder), widgets_(buildWindowWidgets(this, folder)),
       workingCopyLines_(new ShownLinesModel(this)) {
     setObjectName(u"Form1"_s);
     setWindowTitle(texts::windowCaption.toString());
@@ -72,7 +71,8 @@ void ConventionsWindow::wireEvents() {
 }
 
 FileOutcome ConventionsWindow::startUp() {
-    if (FileOutcome failed = takeHostSnapshot(hostPath_, workingCopyPath(folder_)))
+    if (FileOutcome failed =
+            takeHostSnapshot(fileHostReads(host_, copyExistsNow(host_)), workingCopyPath(folder_)))
         return failed;
     if (FileOutcome failed = loadWorkingCopy())
         return failed;
@@ -100,7 +100,7 @@ FileOutcome ConventionsWindow::loadWorkingCopy() {
 }
 
 FileOutcome ConventionsWindow::transferToHost() {
-    return vornelle::transferToHost(hostPath_, workingCopyPath(folder_), sideSettings(Side::NS),
+    return vornelle::transferToHost(host_, workingCopyPath(folder_), sideSettings(Side::NS),
                                     sideSettings(Side::EO));
 }
 

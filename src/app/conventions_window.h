@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hostfile/file_io.h"
+#include "hostfile/host_paths.h"
 #include "model/side_settings.h"
 #include "systemfile/replace_guard.h"
 #include "window_widgets.h"
@@ -19,7 +20,8 @@ class ConventionsWindow : public QWidget, private vornelle::SettingsTarget {
   public:
     // Builds the window and its controls with their initial values; `folder` stands for the
     // current directory, which holds the working copy and the system files.
-    ConventionsWindow(const QString& hostPath, const QDir& folder, QWidget* parent = nullptr);
+    ConventionsWindow(const vornelle::HostFile& host, const QDir& folder,
+                      QWidget* parent = nullptr);
 
     // Copies the host settings file into the working copy, loads both sides from it and fills
     // the range lists. On failure the window must not be shown.
@@ -49,7 +51,7 @@ class ConventionsWindow : public QWidget, private vornelle::SettingsTarget {
     void setOpening(vornelle::Side side, vornelle::OpeningChoice choice) override;
     void setNtRange(vornelle::Side side, vornelle::Vulnerability v, const QString& text) override;
 
-    const QString hostPath_;
+    const vornelle::HostFile host_;
     const QDir folder_;
     const WindowWidgets widgets_;
     ShownLinesModel* const workingCopyLines_;

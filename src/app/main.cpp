@@ -8,7 +8,7 @@
 
 int main(int argc, char* argv[]) {
     useParentConsole();
-    const auto read = readCommandLine(argc, argv);
+    const auto read = readCommandLine(argc, argv, vornelle::thisHostSystem);
     if (const int* status = std::get_if<int>(&read))
         return *status;
 

@@ -36,8 +36,8 @@ QString choiceProblem(const HostFileChoice& choice) {
 std::unique_ptr<ConventionsWindow> startWindow(const PlaceOptions& options) {
     const PlaceEnvironment environment = PlaceEnvironment::ofThisProcess();
     const HostFileChoice choice = chooseHostFile(options, environment);
-    const QString* hostPath = std::get_if<QString>(&choice);
-    auto window = std::make_unique<ConventionsWindow>(hostPath ? *hostPath : QString(),
+    const auto* host = std::get_if<HostFile>(&choice);
+    auto window = std::make_unique<ConventionsWindow>(host ? *host : HostFile(QString()),
                                                       QDir(chooseWorkFolder(options, environment)));
     QString problem = choiceProblem(choice);
     if (problem.isEmpty())

@@ -17,9 +17,10 @@ QString reasonOf(const vornelle::FileFailure& failure) {
 } // namespace
 
 QString failureMessage(const vornelle::FileFailure& failure) {
-    const QString text = failure.problem == Problem::CannotWrite
-                             ? QStringLiteral("Impossible d'écrire le fichier « %1 » :\n%2")
-                             : QStringLiteral("Impossible de lire le fichier « %1 » :\n%2");
+    const bool reading =
+        failure.problem == Problem::CannotRead || failure.problem == Problem::Empty;
+    const QString text = reading ? QStringLiteral("Impossible de lire le fichier « %1 » :\n%2")
+                                 : QStringLiteral("Impossible d'écrire le fichier « %1 » :\n%2");
     return text.arg(QDir::toNativeSeparators(failure.path), reasonOf(failure));
 }
 

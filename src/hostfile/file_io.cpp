@@ -4,11 +4,34 @@
 #include <QLoggingCategory>
 #include <QSaveFile>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <cerrno>
+#endif
+
 namespace vornelle {
 
 namespace {
 
 Q_LOGGING_CATEGORY(fileLog, "vornelle.files")
+
+// The system's last error, which tells a refusal apart when Qt's error does not.
+#ifdef Q_OS_WIN
+void forgetSystemError() {
+    SetLastError(ERROR_SUCCESS);
+}
+bool systemRefusedAccess() {
+    return GetLastError() == ERROR_ACCESS_DENIED;
+}
+#else
+void forgetSystemError() {
+    errno = 0;
+}
+bool systemRefusedAccess() {
+    return errno == EACCES || errno == EPERM;
+}
+#endif
 
 } // namespace
 
@@ -40,11 +63,15 @@ std::optional<WriteFailure> writeOnce(const QString& path, const QByteArray& dat
     QSaveFile file(path);
     file.setDirectWriteFallback(inPlace);
     auto failed = [&file, &path](bool beforeWriting) {
-        WriteFailure failure{{path, FileFailure::Problem::CannotWrite, file.errorString()},
+        const bool refused = beforeWriting && (file.error() == QFileDevice::PermissionsError ||
+                                               systemRefusedAccess());
+        using enum FileFailure::Problem;
+        WriteFailure failure{{path, refused ? WriteRefused : CannotWrite, file.errorString()},
                              beforeWriting};
         file.cancelWriting();
         return failure;
     };
+    forgetSystemError();
     if (!file.open(QIODevice::WriteOnly))
         return failed(true);
     // QSaveFile::commit() does not see a short write nor a failed final flush: check both here.

@@ -10,7 +10,12 @@ namespace vornelle {
 
 // A file step that failed: which file, what went wrong, and the system's description of it.
 struct FileFailure {
-    enum class Problem { CannotRead, Empty, CannotWrite };
+    enum class Problem {
+        CannotRead,
+        Empty,
+        CannotWrite,
+        WriteRefused // the file could not be opened for writing for lack of permission
+    };
     QString path;
     Problem problem = Problem::CannotRead;
     QString reason; // empty for an empty file, and when the system gave none

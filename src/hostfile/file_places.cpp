@@ -1,8 +1,8 @@
 #include "file_places.h"
 
-#include "host_paths.h"
 #include "model/convention_catalogue.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -13,11 +13,9 @@ namespace vornelle {
 
 namespace {
 
-#ifdef Q_OS_WIN
-constexpr bool hostRunsUnderWine = false;
-#else
-constexpr bool hostRunsUnderWine = true;
-#endif
+QString hostSettingsPathInPrefix(const QString& prefix) {
+    return hostSettingsPath(QDir(prefix).filePath(catalogue::wineDriveC.toString()));
+}
 
 // The prefixes made by Wine front-ends, found by listing their folders only, that hold a host
 // settings file.
@@ -30,7 +28,7 @@ QStringList frontEndPrefixesWithHostFile(const QString& homePath) {
             prefixes.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
         for (const QString& name : names) {
             const QString prefix = prefixes.filePath(name);
-            if (QFileInfo(hostSettingsPath(prefix, homePath)).isFile())
+            if (QFileInfo(hostSettingsPathInPrefix(prefix)).isFile())
                 found.append(prefix);
         }
     }
@@ -45,34 +43,55 @@ QStringList placesLooked(const QString& homePath) {
     return places;
 }
 
+HostFileChoice chooseUnderWine(const QString& namedPrefix, const QString& homePath) {
+    const QString prefix = namedPrefix.isEmpty()
+                               ? QDir(homePath).filePath(catalogue::defaultWinePrefix.toString())
+                               : namedPrefix;
+    const QString path = hostSettingsPathInPrefix(prefix);
+    if (!namedPrefix.isEmpty() || QFileInfo(path).isFile())
+        return HostFile(path);
+    const QStringList found = frontEndPrefixesWithHostFile(homePath);
+    if (found.size() == 1)
+        return HostFile(hostSettingsPathInPrefix(found.first()));
+    if (found.size() > 1)
+        return SeveralHostFiles{found};
+    return NoHostFile{placesLooked(homePath)};
+}
+
+// Explorer starts a program in the program's own folder, a console in the console's.
+bool startedFromExplorer(const PlaceEnvironment& environment) {
+    return environment.system == HostSystem::Windows &&
+           QDir(environment.currentPath) == QDir(environment.programFolder);
+}
+
 } // namespace
 
 PlaceEnvironment PlaceEnvironment::ofThisProcess() {
-    return {qEnvironmentVariable(catalogue::winePrefixVariable), QDir::homePath(),
+    return {thisHostSystem,
+            qEnvironmentVariable(catalogue::winePrefixVariable),
+            QDir::homePath(),
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-            QDir::currentPath()};
+            QDir::currentPath(),
+            QCoreApplication::applicationDirPath(),
+            catalogue::windowsDriveC.toString(),
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)};
 }
 
 HostFileChoice chooseHostFile(const PlaceOptions& options, const PlaceEnvironment& environment) {
     if (!options.hostFile.isEmpty())
-        return options.hostFile;
-    const QString named =
-        options.winePrefix.isEmpty() ? environment.winePrefix : options.winePrefix;
-    const QString path = hostSettingsPath(named, environment.homePath);
-    if (!named.isEmpty() || !hostRunsUnderWine || QFileInfo(path).isFile())
-        return path;
-    const QStringList found = frontEndPrefixesWithHostFile(environment.homePath);
-    if (found.size() == 1)
-        return hostSettingsPath(found.first(), environment.homePath);
-    if (found.size() > 1)
-        return SeveralHostFiles{found};
-    return NoHostFile{placesLooked(environment.homePath)};
+        return HostFile(options.hostFile);
+    if (environment.system == HostSystem::Windows)
+        return HostFile(hostSettingsPath(environment.driveC),
+                        virtualStorePath(environment.localAppData));
+    return chooseUnderWine(options.winePrefix.isEmpty() ? environment.winePrefix
+                                                        : options.winePrefix,
+                           environment.homePath);
 }
 
 QString chooseWorkFolder(const PlaceOptions& options, const PlaceEnvironment& environment) {
     if (!options.workFolder.isEmpty())
         return options.workFolder;
-    if (!options.fromMenu)
+    if (!options.fromMenu && !startedFromExplorer(environment))
         return environment.currentPath;
     const QString folder =
         QDir(environment.documentsPath).filePath(catalogue::menuWorkFolder.toString());

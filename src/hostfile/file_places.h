@@ -1,5 +1,8 @@
 #pragma once
 
+#include "host_paths.h"
+#include "host_system.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,12 +18,16 @@ struct PlaceOptions {
     bool fromMenu = false;
 };
 
-// What the process's surroundings say: WINEPREFIX, the home, documents and current folders.
+// What the process's surroundings say.
 struct PlaceEnvironment {
-    QString winePrefix;
+    HostSystem system;
+    QString winePrefix; // WINEPREFIX
     QString homePath;
     QString documentsPath;
     QString currentPath;
+    QString programFolder; // the folder of this program's executable
+    QString driveC;        // Windows's drive C:
+    QString localAppData;  // %LOCALAPPDATA% on Windows
 
     static PlaceEnvironment ofThisProcess();
 };
@@ -35,17 +42,18 @@ struct NoHostFile {
     QStringList placesLooked; // the default prefix, then the front-ends' folders as "<folder>/*"
 };
 
-using HostFileChoice = std::variant<QString, SeveralHostFiles, NoHostFile>;
+using HostFileChoice = std::variant<HostFile, SeveralHostFiles, NoHostFile>;
 
-// The host settings file: the file given; else the one of the prefix given, or of WINEPREFIX,
-// whether it exists or not; else the one of ~/.wine when it exists; else the one found in the
-// prefixes of Wine front-ends, when exactly one holds it. Prefixes are looked into as
-// hostSettingsPath() does, in any letter case.
+// The host settings file: the file given. Otherwise, on Windows, the one of drive C: with its
+// copy in %LOCALAPPDATA%; under Wine, the one of the prefix given, or of WINEPREFIX, whether it
+// exists or not; else the one of ~/.wine when it exists; else the one found in the prefixes of
+// Wine front-ends, when exactly one holds it. Names are looked up in any letter case.
 [[nodiscard]] HostFileChoice chooseHostFile(const PlaceOptions& options,
                                             const PlaceEnvironment& environment);
 
-// The working folder: the one given; from the menu, the program's folder in the documents
-// folder, created when missing; otherwise the current folder.
+// The working folder: the one given; from the menu, or on Windows when started in the program's
+// own folder as Explorer starts it, the program's folder in the documents folder, created when
+// missing; otherwise the current folder.
 QString chooseWorkFolder(const PlaceOptions& options, const PlaceEnvironment& environment);
 
 } // namespace vornelle

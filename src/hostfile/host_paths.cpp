@@ -2,39 +2,59 @@
 
 #include "model/convention_catalogue.h"
 
-#include <QDir>
 #include <QFileInfo>
+
+#include <initializer_list>
 
 namespace vornelle {
 
 namespace {
 
-// The entry of `folder` named `name` in any letter case, or `name` itself when there is none.
-QString entryIgnoringCase(const QDir& folder, QStringView name, QDir::Filters kind) {
-    const QStringList found =
-        folder.entryList({name.toString()}, kind | QDir::Hidden | QDir::System, QDir::Name);
-    return folder.filePath(found.isEmpty() ? name.toString() : found.first());
+// The file reached from `folder` through `names`, the folders then the file, each taken in the
+// letter case of an existing entry, or as given when there is none.
+QString entryIgnoringCase(QDir folder, std::initializer_list<QStringView> names) {
+    QString path;
+    for (const QStringView* name = names.begin(); name != names.end(); ++name) {
+        const QDir::Filters kind = name + 1 == names.end() ? QDir::Files : QDir::Dirs;
+        const QStringList found =
+            folder.entryList({name->toString()}, kind | QDir::Hidden | QDir::System, QDir::Name);
+        path = folder.filePath(found.isEmpty() ? name->toString() : found.first());
+        folder.setPath(path);
+    }
+    return path;
 }
 
 } // namespace
 
-QString hostSettingsPath(const QString& winePrefix, const QString& homePath) {
-#ifdef Q_OS_WIN
-    Q_UNUSED(winePrefix);
-    Q_UNUSED(homePath);
-    return catalogue::windowsHostSettingsPath.toString();
-#else
-    const QString prefix = winePrefix.isEmpty()
-                               ? QDir(homePath).filePath(catalogue::defaultWinePrefix.toString())
-                               : winePrefix;
-    const QDir driveC(QDir(prefix).filePath(catalogue::wineDriveC.toString()));
-    const QDir windows(entryIgnoringCase(driveC, catalogue::hostSettingsFolder, QDir::Dirs));
-    return entryIgnoringCase(windows, catalogue::hostSettingsFileName, QDir::Files);
-#endif
+QString hostSettingsPath(const QString& driveC) {
+    return entryIgnoringCase(QDir(driveC),
+                             {catalogue::hostSettingsFolder, catalogue::hostSettingsFileName});
+}
+
+QString virtualStorePath(const QString& localAppData) {
+    return entryIgnoringCase(QDir(localAppData),
+                             {catalogue::virtualStoreFolder, catalogue::hostSettingsFolder,
+                              catalogue::hostSettingsFileName});
+}
+
+QString fileHostReads(const HostFile& host, bool copyExists) {
+    return copyExists ? host.virtualStoreCopy : host.path;
+}
+
+std::optional<QString> fileToWriteNext(const HostFile& host, bool copyExists,
+                                       FileFailure::Problem problem) {
+    if (copyExists || host.virtualStoreCopy.isEmpty() ||
+        problem != FileFailure::Problem::WriteRefused)
+        return std::nullopt;
+    return host.virtualStoreCopy;
+}
+
+bool copyExistsNow(const HostFile& host) {
+    return QFileInfo(host.virtualStoreCopy).isFile();
 }
 
 QString workingCopyPath(const QDir& folder) {
-    return entryIgnoringCase(folder, catalogue::workingCopyName, QDir::Files);
+    return entryIgnoringCase(folder, {catalogue::workingCopyName});
 }
 
 } // namespace vornelle

@@ -4,6 +4,9 @@
 #include "key_scan.h"
 #include "model/convention_catalogue.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -114,15 +117,21 @@ QByteArray rewriteHostText(QByteArrayView text, const SideSettings& ns, const Si
     return std::move(out).take();
 }
 
-FileOutcome transferToHost(const QString& hostPath, const QString& workingCopyPath,
+FileOutcome transferToHost(const HostFile& host, const QString& workingCopyPath,
                            const SideSettings& ns, const SideSettings& eo) {
-    auto host = readNonEmptyFile(hostPath);
-    if (auto* failure = std::get_if<FileFailure>(&host))
+    const bool copyExists = copyExistsNow(host);
+    const QString hostPath = fileHostReads(host, copyExists);
+    auto text = readNonEmptyFile(hostPath);
+    if (auto* failure = std::get_if<FileFailure>(&text))
         return *failure;
-    const QByteArray rewritten = rewriteHostText(std::get<QByteArray>(host), ns, eo);
+    const QByteArray rewritten = rewriteHostText(std::get<QByteArray>(text), ns, eo);
     if (FileOutcome failed = writeWholeFile(workingCopyPath, rewritten))
         return failed;
-    return writeWholeFile(hostPath, rewritten, WriteMode::InPlaceFallback);
+    FileOutcome failed = writeWholeFile(hostPath, rewritten, WriteMode::InPlaceFallback);
+    const auto next = failed ? fileToWriteNext(host, copyExists, failed->problem) : std::nullopt;
+    if (next && QDir().mkpath(QFileInfo(*next).path()) && !writeWholeFile(*next, rewritten))
+        return std::nullopt;
+    return failed;
 }
 
 } // namespace vornelle

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "file_io.h"
+#include "host_paths.h"
 #include "model/side_settings.h"
 
 #include <QByteArray>
@@ -16,10 +17,12 @@ QByteArray rewriteHostLine(QByteArrayView line, const SideSettings& ns, const Si
 // The whole text, each line rewritten by rewriteHostLine and ended by CR LF.
 QByteArray rewriteHostText(QByteArrayView text, const SideSettings& ns, const SideSettings& eo);
 
-// Writes both sides into the host settings file: the host file is read afresh, its rewritten
-// lines become the working copy, then the host file. Each file is replaced only once its new
-// text is complete; a missing, unreadable or empty host file changes neither file.
-[[nodiscard]] FileOutcome transferToHost(const QString& hostPath, const QString& workingCopyPath,
+// Writes both sides into the host settings file: the file that the host reads is read afresh,
+// its rewritten lines become the working copy, then that file, or its copy when the host's own
+// file refuses the write. Each file is replaced only once its new text is complete; a missing,
+// unreadable or empty host file changes neither file. A failure is the host file's, when its
+// copy could not be written either.
+[[nodiscard]] FileOutcome transferToHost(const HostFile& host, const QString& workingCopyPath,
                                          const SideSettings& ns, const SideSettings& eo);
 
 } // namespace vornelle

@@ -1,9 +1,7 @@
 #include "shown_lines.h"
 
 #include "host_lines.h"
-#include "model/convention_catalogue.h"
-
-#include <QStringDecoder>
+#include "model/windows_1252.h"
 
 namespace vornelle {
 
@@ -20,8 +18,7 @@ QByteArrayView ShownLines::bytes(qsizetype i) const {
 }
 
 QString ShownLines::text(qsizetype i) const {
-    QStringDecoder decode(catalogue::fileCodePage);
-    return decode(bytes(i));
+    return fromWindows1252(bytes(i));
 }
 
 } // namespace vornelle

@@ -87,10 +87,13 @@ inline constexpr QByteArrayView systemTrueWord = "Vrai";
 inline constexpr QStringView systemFileExtension = u".vns";
 inline constexpr QStringView systemFilePattern = u"*.vns";
 
-// Files of the host.
-inline constexpr QStringView windowsHostSettingsPath = u"c:\\windows\\vornelle.ini";
+// Files of the host: its settings file is c:\windows\vornelle.ini, on Windows's drive C: or on the
+// drive_c folder of a Wine prefix.
+inline constexpr QStringView windowsDriveC = u"C:/";
 inline constexpr QStringView hostSettingsFolder = u"windows";
 inline constexpr QStringView hostSettingsFileName = u"vornelle.ini";
+// The folder of %LOCALAPPDATA% where Windows keeps the files that it redirects for the host.
+inline constexpr QStringView virtualStoreFolder = u"VirtualStore";
 inline constexpr const char* winePrefixVariable = "WINEPREFIX";
 inline constexpr QStringView defaultWinePrefix = u".wine";
 inline constexpr QStringView wineDriveC = u"drive_c";
@@ -102,8 +105,5 @@ inline constexpr std::array<QStringView, 5> frontEndPrefixFolders{
 // The working folder of a start from the menu, in the user's documents folder.
 inline constexpr QStringView menuWorkFolder = u"Systèmes d'enchères";
 inline constexpr QStringView workingCopyName = u"Vnlini.vne";
-
-// Code page of every file this program reads or writes.
-inline constexpr const char* fileCodePage = "windows-1252";
 
 } // namespace vornelle::catalogue

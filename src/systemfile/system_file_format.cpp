@@ -2,9 +2,7 @@
 
 #include "hostfile/host_lines.h"
 #include "model/convention_catalogue.h"
-
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "model/windows_1252.h"
 
 namespace vornelle {
 
@@ -23,9 +21,8 @@ void appendChecks(QByteArray& out, const auto& values) {
 }
 
 void appendQuoted(QByteArray& out, const QString& text) {
-    QStringEncoder encode(catalogue::fileCodePage);
     out.append(quote);
-    out.append(QByteArray(encode(text)));
+    out.append(toWindows1252(text));
     appendLine(out, QByteArrayView(&quote, 1));
 }
 
@@ -133,12 +130,11 @@ bool decodeSystemFile(QByteArrayView data, Side side, SettingsTarget& target) {
         return false;
     target.setOpening(side,
                       optionFieldValue(*option) ? OpeningChoice::Weak : OpeningChoice::Standard);
-    QStringDecoder decode(catalogue::fileCodePage);
     for (Vulnerability v : {Vulnerability::Vulnerable, Vulnerability::NotVulnerable}) {
         const auto range = reader.next();
         if (!range)
             return false;
-        target.setNtRange(side, v, decode(range->text));
+        target.setNtRange(side, v, fromWindows1252(range->text));
     }
     for (int row = 0; row < CompetitiveCount; ++row) {
         if (!applyCheckField(reader, side, Group::Competitive, row, target))
