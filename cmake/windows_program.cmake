@@ -4,9 +4,9 @@ find_program(ICOTOOL icotool REQUIRED) # Debian: icoutils
 
 # The names as the desktop entry and the licence give them.
 set(desktop_entry ${PROJECT_SOURCE_DIR}/data/org.vornelle.SystemesEncheres.desktop)
-file(STRINGS ${desktop_entry} product_name REGEX "^Name\\[fr\\]=")
+file(STRINGS ${desktop_entry} product_name ENCODING UTF-8 REGEX "^Name\\[fr\\]=")
 string(REPLACE "Name[fr]=" "" product_name "${product_name}")
-file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE copyright REGEX "^Copyright ")
+file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE copyright ENCODING UTF-8 REGEX "^Copyright ")
 string(REGEX REPLACE "^Copyright \\(c\\) [0-9]+ " "" vendor "${copyright}")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
              ${desktop_entry} ${PROJECT_SOURCE_DIR}/LICENSE)
@@ -34,7 +34,8 @@ add_custom_command(OUTPUT ${ico}
 
 set(manifest ${CMAKE_CURRENT_SOURCE_DIR}/app/windows/systemes-encheres.manifest)
 configure_file(app/windows/program.rc.in program.rc @ONLY)
-set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/program.rc
-                            PROPERTIES OBJECT_DEPENDS "${ico};${manifest}")
+# In UTF-8, as windres reads it only when told.
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/program.rc PROPERTIES
+                            OBJECT_DEPENDS "${ico};${manifest}" COMPILE_OPTIONS --codepage=65001)
 target_sources(systemes-encheres PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/program.rc)
 set_target_properties(systemes-encheres PROPERTIES WIN32_EXECUTABLE ON)

@@ -73,6 +73,9 @@ ensure_windows_qt() {
     cmake --build "$work/build" --parallel >"$work/build.log" 2>&1 ||
         { grep -B 5 -A 20 -m 3 'error' "$work/build.log" | head -n 80; exit 1; }
     cmake --install "$work/build" >/dev/null
+    # Qt's own texts in French, from Debian's translations of the same Qt.
+    mkdir -p "$qt_prefix/translations"
+    cp /usr/share/qt6/translations/qtbase_fr.qm "$qt_prefix/translations/"
     qt_describe_source "$work/src" "$qt_version" "$qt_prefix"
     touch "$qt_prefix/.complete"
     rm -rf "$work"

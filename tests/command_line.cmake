@@ -10,6 +10,9 @@ unset(ENV{QT_QPA_PLATFORM})
 function(expect status output errors)
     execute_process(COMMAND ${EMULATOR} ${ARGN}
                     RESULT_VARIABLE got OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    # A Windows program ends its lines with CR LF.
+    string(REPLACE "\r" "" out "${out}")
+    string(REPLACE "\r" "" err "${err}")
     if(NOT got STREQUAL status OR NOT out MATCHES "${output}" OR NOT err MATCHES "${errors}")
         message(SEND_ERROR "${ARGN}: status ${got}, output [${out}], errors [${err}]")
     endif()
@@ -32,7 +35,7 @@ expect(2 "^$" "${line}--wineprefix : « ${CMAKE_CURRENT_LIST_FILE} » n'est pas 
 expect(0 "^host-file=\nwineprefix=/\n" "^$" "${READ_AS}" Wine --wineprefix /)
 expect(0 "  --wineprefix <DOSSIER>  Le préfixe Wine" "^$" "${READ_AS}" Wine --help)
 # On Windows no Wine prefix is offered: the option is unknown there.
-execute_process(COMMAND "${READ_AS}" Windows --help OUTPUT_VARIABLE help)
+execute_process(COMMAND ${EMULATOR} "${READ_AS}" Windows --help OUTPUT_VARIABLE help)
 if(help MATCHES "[Pp]r[ée]fix|Wine" OR NOT help MATCHES "VirtualStore.*--host-file <FICHIER>")
     message(SEND_ERROR "Windows --help: [${help}]")
 endif()

@@ -53,8 +53,10 @@ struct Options {
         u"Travailler dans Documents/Systèmes d'enchères, créé s'il manque (pour le menu)."_s};
 };
 
+// In UTF-8 on every system: a Windows console is switched to it, where the system's own
+// 8-bit code page would have no room for some of the texts.
 void print(std::FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputs(text.toUtf8().constData(), stream);
 }
 
 int refuse(const QString& problem) {
