@@ -1,6 +1,11 @@
 # The minimal Qt for Windows that the program needs, built once from Debian's own qt6-base
-# source package with MinGW-w64 and kept in a cache. Sourced by scripts/windows, not run.
-# Sets qt_prefix to the installed Qt.
+# source package with MinGW-w64 and kept in a cache. Sourced by scripts/windows and by .ci/run,
+# which starts the build early; not run. Sets qt_prefix to the installed Qt.
+
+# What building it needs besides the program's own packages: the cross compiler, and Debian's
+# host Qt, whose tools (moc, rcc, ...) it uses and whose French texts it takes.
+windows_qt_packages="g++-mingw-w64-x86-64-posix mingw-w64-tools dpkg-dev patch qt6-base-dev
+  qt6-translations-l10n"
 
 # What is turned off is what the program does not use; ICU is off as in most Windows builds.
 qt_configure_options="-release -shared -nomake examples -nomake tests -no-opengl -no-dbus -no-icu
@@ -12,8 +17,8 @@ qt_skipped_debian_patch=cross.patch
 qt_own_patches="$top/scripts/qt-patches"
 cache_root=${XDG_CACHE_HOME:-$HOME/.cache}/systemes-encheres
 
-# Runs an apt command (apt-get, apt-cache) against a private list of Debian's source packages, made from the machine's
-# own apt sources, so that the system's apt configuration is left as it is.
+# Runs an apt command (apt-get, apt-cache) against a private list of Debian's source packages,
+# made from the machine's own apt sources, so that the system's apt configuration stays as it is.
 source_apt() {
     apt_dir="$cache_root/apt"
     mkdir -p "$apt_dir/parts" "$apt_dir/lists/partial"
@@ -41,7 +46,20 @@ qt_cache_key() {
     } | sha256sum | cut -c1-12
 }
 
+# Its Qt for Windows is built from the same Qt as the building machine's, whose tools it uses.
+require_debian_12() {
+    . /etc/os-release
+    [ "${VERSION_CODENAME:-}" = bookworm ] && return 0
+    echo "La version Windows se construit sur Debian 12 (bookworm) : son Qt pour Windows vient du" >&2
+    echo "qt6-base 6.4.2 de Debian 12, le même Qt que celui de la machine, dont il prend les outils." >&2
+    exit 1
+}
+
 ensure_windows_qt() {
+    # One build at a time: a second caller waits for the first one's Qt.
+    mkdir -p "$cache_root"
+    exec 8>"$cache_root/qt.lock"
+    flock 8
     source_apt apt-get update -qq 2>/dev/null
     qt_version=$(source_apt apt-cache showsrc qt6-base 2>/dev/null | sed -n 's/^Version: //p' | sort -V |
         tail -n 1)
@@ -51,7 +69,7 @@ ensure_windows_qt() {
         echo "Qt pour Windows déjà construit : $qt_prefix"
         return 0
     fi
-    echo "Construction de Qt $qt_version pour Windows (une fois, une demi-heure de processeur) : $qt_prefix"
+    echo "Construction de Qt $qt_version pour Windows, une fois (une demi-heure sur deux cœurs) : $qt_prefix"
     work="$cache_root/build-qt"
     rm -rf "$work"
     mkdir -p "$work"
