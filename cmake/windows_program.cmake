@@ -32,7 +32,8 @@ add_custom_command(OUTPUT ${ico}
     COMMENT "Making the Windows icon"
     VERBATIM)
 
-set(manifest ${CMAKE_CURRENT_SOURCE_DIR}/app/windows/systemes-encheres.manifest)
+set(manifest ${CMAKE_CURRENT_BINARY_DIR}/systemes-encheres.manifest)
+configure_file(app/windows/systemes-encheres.manifest.in ${manifest} @ONLY)
 configure_file(app/windows/program.rc.in program.rc @ONLY)
 # In UTF-8, as windres reads it only when told.
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/program.rc PROPERTIES

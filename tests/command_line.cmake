@@ -1,8 +1,9 @@
 # The program's command line with no display (cmake -DPROGRAM=... -DREAD_AS=... -DVERSION=... -P;
 # -DEMULATOR=... runs programs built for another platform): --version answers with the name and
 # the version; a wrong command line gets one line on standard error naming the problem, nothing on
-# standard output and status 2. A window would need a display and end otherwise. READ_AS reads a command line as on the host system named first and prints the
-# places it accepts: the rules of both systems are checked on either.
+# standard output and status 2. A window would need a display and end otherwise. READ_AS reads a
+# command line as on the host system named first and prints the places it accepts: the rules of
+# both systems are checked on either.
 unset(ENV{DISPLAY})
 unset(ENV{WAYLAND_DISPLAY})
 unset(ENV{QT_QPA_PLATFORM})
