@@ -1,6 +1,6 @@
 #include "window_processes.h"
 
-#include "windows.h"
+#include "window_kinds.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

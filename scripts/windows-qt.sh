@@ -55,11 +55,40 @@ require_debian_12() {
     exit 1
 }
 
+# Where the Qt build works, and where it logs its configure step and its compilation.
+qt_work="$cache_root/build-qt"
+
+# Prints how far the Qt build in qt_work has gone, about once a minute, until it is killed:
+# ninja's last [n/N] from the build log, or the step under way while there is none yet. It also
+# stops once the shell that started it has ended, on a failure say.
+# qt_build_progress <what the line starts with>.
+qt_build_progress() {
+    started=$(date +%s)
+    while sleep 60 && kill -0 $$ 2>/dev/null; do
+        minutes=$((($(date +%s) - started) / 60))
+        if [ -s "$qt_work/build.log" ]; then
+            step=$(tail -c 65536 "$qt_work/build.log" | grep -o '^\[[0-9]*/[0-9]*\]' | tail -n 1)
+            step="compilation ${step:-commencée}"
+        elif [ -s "$qt_work/configure.log" ]; then
+            step="configuration"
+        else
+            step="préparation des sources"
+        fi
+        echo "$1 : $step ($minutes min)"
+    done
+}
+
 ensure_windows_qt() {
-    # One build at a time: a second caller waits for the first one's Qt.
+    # One build at a time: a second caller waits for the first one's Qt, showing its progress.
     mkdir -p "$cache_root"
     exec 8>"$cache_root/qt.lock"
-    flock 8
+    if ! flock -n 8; then
+        echo "Qt pour Windows est en construction par un autre processus : attente de sa fin"
+        qt_build_progress "Qt pour Windows, en attente" &
+        progress=$!
+        flock 8
+        kill "$progress"
+    fi
     source_apt apt-get update -qq 2>/dev/null
     qt_version=$(source_apt apt-cache showsrc qt6-base 2>/dev/null | sed -n 's/^Version: //p' | sort -V |
         tail -n 1)
@@ -70,9 +99,11 @@ ensure_windows_qt() {
         return 0
     fi
     echo "Construction de Qt $qt_version pour Windows, une fois (une demi-heure sur deux cœurs) : $qt_prefix"
-    work="$cache_root/build-qt"
+    work=$qt_work
     rm -rf "$work"
     mkdir -p "$work"
+    qt_build_progress "Qt pour Windows" &
+    progress=$!
     (cd "$work" && source_apt apt-get source --download-only "qt6-base=$qt_version" >/dev/null 2>&1)
     # apt has checked the files against Debian's signed index: no keyring is needed here.
     dpkg-source --skip-patches -x "$work"/qt6-base_*.dsc "$work/src" >/dev/null 2>&1
@@ -91,6 +122,7 @@ ensure_windows_qt() {
     cmake --build "$work/build" --parallel >"$work/build.log" 2>&1 ||
         { grep -B 5 -A 20 -m 3 'error' "$work/build.log" | head -n 80; exit 1; }
     cmake --install "$work/build" >/dev/null
+    kill "$progress"
     # Qt's own texts in French, from Debian's translations of the same Qt.
     mkdir -p "$qt_prefix/translations"
     cp /usr/share/qt6/translations/qtbase_fr.qm "$qt_prefix/translations/"

@@ -1,4 +1,4 @@
-#include "windows.h"
+#include "window_kinds.h"
 
 #include "conventions_window.h"
 #include "layout_table.h"
