@@ -25,6 +25,22 @@
 using namespace Qt::StringLiterals;
 using namespace vornelle;
 
+namespace {
+
+// The entry of a range box's list that is current follows the text it shows, set by the program
+// or typed, so that Up and Down go on from there, as in a native combo box. The text and the
+// caret stay as they are.
+void followText(QComboBox* combo) {
+    const int entry = combo->findText(combo->currentText());
+    if (entry < 0 || entry == combo->currentIndex())
+        return;
+    const int caret = combo->lineEdit()->cursorPosition();
+    combo->setCurrentIndex(entry);
+    combo->lineEdit()->setCursorPosition(caret);
+}
+
+} // namespace
+
 ConventionsWindow::ConventionsWindow(const HostFile& host, const QDir& folder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -49,8 +65,10 @@ void ConventionsWindow::wireEvents() {
             connect(box, checkStateChangedSignal, this, &ConventionsWindow::disarm);
         for (auto* box : side->competitive)
             connect(box, checkStateChangedSignal, this, &ConventionsWindow::disarm);
-        for (auto* combo : side->ntRange)
+        for (auto* combo : side->ntRange) {
             connect(combo->lineEdit(), &QLineEdit::textEdited, this, &ConventionsWindow::disarm);
+            connect(combo, &QComboBox::editTextChanged, combo, [combo] { followText(combo); });
+        }
     }
     const FileWidgets& files = widgets_.files;
     connect(files.systemName, &QLineEdit::textChanged, this, &ConventionsWindow::disarm);

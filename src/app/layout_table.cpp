@@ -175,18 +175,23 @@ constexpr WindowLayout layout{
     .saveEoButton =
         {.name = "Command3", .twips = {1680, 5640, 615, 495}, .tabIndex = 75,
          .toolTip = u"Enregistrer EO", .icon = Picture::SaveDisk},
-    // The controls that take part in no operation keep the captions of their form names.
+    // The controls that take part in no operation keep the captions of their form names; what a
+    // screen reader hears of each control that Tab reaches says what it does, in French.
     .hostFiles =
         {.name = "File1", .twips = {10560, 3120, 1815, 1845}, .tabIndex = 0,
-         .accessibleName = u"Fichiers .ini du dossier de travail", .pattern = u"*.ini"},
+         .accessibleName = u"Fichiers .ini du dossier de travail, liste inutilisée",
+         .pattern = u"*.ini"},
     .reloadButton =
-        {.name = "Command1", .twips = {7200, 120, 1335, 495}, .tabIndex = 1, .caption = u"Xnl >>>"},
+        {.name = "Command1", .twips = {7200, 120, 1335, 495}, .tabIndex = 1, .caption = u"Xnl >>>",
+         .accessibleDescription = u"Recharge les deux camps depuis la copie de travail"},
     .workingCopyLines =
         {.name = "List1", .twips = {6840, 960, 1815, 2595}, .tabIndex = 2,
          .accessibleName = u"Lignes de la copie de travail"},
     .checkButton =
         {.name = "Command7", .twips = {5640, 1920, 1215, 495}, .tabIndex = 81,
-         .caption = u"Command7"},
+         .caption = u"Command7", .accessibleName = u"Vérifier le nom du système",
+         .accessibleDescription = u"Regarde si le système nommé existe déjà ; s'il existe, rend "
+                                  u"disponible la case « Remplacer le fichier »"},
     .spareList =
         {.name = "List2", .twips = {5640, 3000, 1095, 1425}, .tabIndex = 82,
          .accessibleName = u"Liste inutilisée, vide"},

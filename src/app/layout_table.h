@@ -29,7 +29,8 @@ struct ControlRow {
     QStringView caption{};        // a label's, button's or frame's text, a text box's initial text
     QStringView toolTip{};        // also the accessible name of a picture button
     QStringView accessibleName{}; // what a screen reader calls a control without a caption
-    QStringView pattern{};        // the names a file list box shows
+    QStringView accessibleDescription{}; // what a screen reader adds about what a control does
+    QStringView pattern{};               // the names a file list box shows
     Picture icon = Picture::None;
     Colour background = Colour::Default;
     Colour textColour = Colour::Default;

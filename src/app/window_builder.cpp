@@ -3,8 +3,10 @@
 #include "compact_combo_style.h"
 #include "file_list_box.h"
 #include "layout_table.h"
+#include "text_field_accessibility.h"
 #include "tri_state_check_box.h"
 #include "window_pictures.h"
+#include "window_texts.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -106,6 +108,8 @@ class Builder {
         applyColours(w, row);
         if (!row.accessibleName.isEmpty())
             w->setAccessibleName(row.accessibleName.toString());
+        if (!row.accessibleDescription.isEmpty())
+            w->setAccessibleDescription(row.accessibleDescription.toString());
         tabOrder_.push_back({row.tabIndex, w});
         return w;
     }
@@ -150,22 +154,26 @@ QListView* Builder::listBox(const ControlRow& row) {
     return place(list, row);
 }
 
-// Screen readers call each control of a row that has no caption of its own by the row's caption,
-// read between the two sides' columns, and its side: "Michael's CueBid, NS".
+// What a screen reader calls a control of one side: what it is, blanks simplified, and its
+// side, "Michael's CueBid, NS".
+QString forSide(QStringView what, QStringView side) {
+    return what.toString().simplified() + u", "_s + side.toString();
+}
+
+// Each control of a row that has no caption of its own is called by the row's caption, read
+// between the two sides' columns.
 template <typename W, std::size_t N>
 void nameAfterRows(const std::array<W*, N>& controls, const std::array<ControlRow, N>& captions,
-                   QStringView side, void (QWidget::*setText)(const QString&)) {
+                   QStringView side) {
     for (std::size_t i = 0; i < N; ++i)
-        (controls[i]->*setText)(captions[i].caption.toString().simplified() + u", "_s +
-                                side.toString());
+        controls[i]->setAccessibleName(forSide(captions[i].caption, side));
 }
 
 void nameForScreenReaders(const SideWidgets& w, const WindowLayout& layout, QStringView side) {
-    nameAfterRows(w.general, layout.generalCaptions, side, &QWidget::setAccessibleName);
-    nameAfterRows(w.opening, layout.openingCaptions, side, &QWidget::setAccessibleName);
-    // A screen reader on Linux calls a combo box by its text: the row goes in the description.
-    nameAfterRows(w.ntRange, layout.ntRangeCaptions, side, &QWidget::setAccessibleDescription);
-    nameAfterRows(w.competitive, layout.competitiveCaptions, side, &QWidget::setAccessibleName);
+    nameAfterRows(w.general, layout.generalCaptions, side);
+    nameAfterRows(w.opening, layout.openingCaptions, side);
+    nameAfterRows(w.ntRange, layout.ntRangeCaptions, side);
+    nameAfterRows(w.competitive, layout.competitiveCaptions, side);
 }
 
 SideWidgets createSide(Builder& b, const SideLayout& rows) {
@@ -173,7 +181,9 @@ SideWidgets createSide(Builder& b, const SideLayout& rows) {
     b.label(rows.generalHeader);
     std::ranges::transform(rows.general, side.general.begin(),
                            [&b](const ControlRow& row) { return b.checkBox(row); });
+    // A frame's caption is its side alone: a screen reader also hears what it groups.
     QGroupBox* openingFrame = b.frame(rows.openingFrame);
+    openingFrame->setAccessibleName(forSide(texts::openingGroup, rows.openingFrame.caption));
     std::ranges::transform(rows.opening, side.opening.begin(), [&](const ControlRow& row) {
         return b.optionButton(row, openingFrame);
     });
@@ -181,6 +191,8 @@ SideWidgets createSide(Builder& b, const SideLayout& rows) {
     std::ranges::transform(rows.ntRange, side.ntRange.begin(),
                            [&b](const ControlRow& row) { return b.rangeBox(row); });
     QGroupBox* competitiveFrame = b.frame(rows.competitiveFrame);
+    competitiveFrame->setAccessibleName(
+        forSide(texts::competitiveGroup, rows.competitiveFrame.caption));
     std::ranges::transform(rows.competitive, side.competitive.begin(), [&](const ControlRow& row) {
         return b.checkBox(row, competitiveFrame);
     });
@@ -224,6 +236,7 @@ void createUnseenControls(Builder& b, const WindowLayout& layout, FileWidgets& f
 } // namespace
 
 WindowWidgets buildWindowWidgets(QWidget* window, const QDir& folder) {
+    installTextFieldAccessibility();
     const WindowLayout& layout = windowLayout();
     Builder b(window, folder);
     WindowWidgets widgets{createSide(b, layout.ns), createSide(b, layout.eo), {}};

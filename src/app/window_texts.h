@@ -13,6 +13,9 @@ inline constexpr QStringView windowCaption = u"Systèmes d'Enchères pour Vornel
 inline constexpr QStringView ns = u"NS";
 inline constexpr QStringView eo = u"EO";
 inline constexpr QStringView replaceFile = u"Remplacer le fichier";
+// What the frames of each side group, for screen readers: their captions only name the side.
+inline constexpr QStringView openingGroup = u"Force d'ouverture";
+inline constexpr QStringView competitiveGroup = u"Conventions de compétition";
 
 // What the user is told when a file step fails: the file and the system's reason.
 QString failureMessage(const vornelle::FileFailure& failure);
