@@ -1,5 +1,6 @@
 # What makes the program a Windows program: no console window, its icon made from the rendered
-# pictures, its manifest and its French version information. Included for Windows builds.
+# pictures, its manifest and its French version information; and what its setup program says
+# of it. Included for Windows builds.
 find_program(ICOTOOL icotool REQUIRED) # Debian: icoutils
 
 # The names as the desktop entry and the licence give them.
@@ -40,3 +41,16 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/program.rc PROPERTIES
                             OBJECT_DEPENDS "${ico};${manifest}" COMPILE_OPTIONS --codepage=65001)
 target_sources(systemes-encheres PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/program.rc)
 set_target_properties(systemes-encheres PROPERTIES WIN32_EXECUTABLE ON)
+
+# What the setup program (data/windows/setup.nsi) says of the program. Its entry among the
+# installed programs is kept under the desktop entry's name.
+get_filename_component(app_id ${desktop_entry} NAME_WLE)
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/setup/project.nsh @ONLY CONTENT [[
+!define PROJECT_NAME "@PROJECT_NAME@"
+!define PROJECT_VERSION "@PROJECT_VERSION@"
+!define PRODUCT "@product_name@"
+!define PUBLISHER "@vendor@"
+!define COPYRIGHT "@copyright@"
+!define APP_ID "@app_id@"
+!define ICON "@ico@"
+]])
