@@ -128,7 +128,10 @@ FileOutcome transferToHost(const HostFile& host, const QString& workingCopyPath,
     if (FileOutcome failed = writeWholeFile(workingCopyPath, rewritten))
         return failed;
     FileOutcome failed = writeWholeFile(hostPath, rewritten, WriteMode::InPlaceFallback);
-    const auto next = failed ? fileToWriteNext(host, copyExists, failed->problem) : std::nullopt;
+    const auto next = failed
+                          ? fileToWriteNext(host, copyExists,
+                                            failed->problem == FileFailure::Problem::WriteRefused)
+                          : std::nullopt;
     if (next && QDir().mkpath(QFileInfo(*next).path()) && !writeWholeFile(*next, rewritten))
         return std::nullopt;
     return failed;

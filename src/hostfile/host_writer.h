@@ -1,8 +1,8 @@
 #pragma once
 
 #include "file_io.h"
-#include "host_paths.h"
 #include "model/side_settings.h"
+#include "places/host_paths.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

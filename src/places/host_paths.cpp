@@ -31,6 +31,11 @@ QString hostSettingsPath(const QString& driveC) {
                              {catalogue::hostSettingsFolder, catalogue::hostSettingsFileName});
 }
 
+QString hostSettingsPathInPrefix(const QString& prefix) {
+    return entryIgnoringCase(QDir(prefix), {catalogue::wineDriveC, catalogue::hostSettingsFolder,
+                                            catalogue::hostSettingsFileName});
+}
+
 QString virtualStorePath(const QString& localAppData) {
     return entryIgnoringCase(QDir(localAppData),
                              {catalogue::virtualStoreFolder, catalogue::hostSettingsFolder,
@@ -41,10 +46,8 @@ QString fileHostReads(const HostFile& host, bool copyExists) {
     return copyExists ? host.virtualStoreCopy : host.path;
 }
 
-std::optional<QString> fileToWriteNext(const HostFile& host, bool copyExists,
-                                       FileFailure::Problem problem) {
-    if (copyExists || host.virtualStoreCopy.isEmpty() ||
-        problem != FileFailure::Problem::WriteRefused)
+std::optional<QString> fileToWriteNext(const HostFile& host, bool copyExists, bool writeRefused) {
+    if (copyExists || host.virtualStoreCopy.isEmpty() || !writeRefused)
         return std::nullopt;
     return host.virtualStoreCopy;
 }

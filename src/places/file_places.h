@@ -2,6 +2,7 @@
 
 #include "host_paths.h"
 #include "host_system.h"
+#include "wine_prefixes.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,7 @@ struct PlaceOptions {
     QString winePrefix{}; // the Wine prefix that holds it
     QString workFolder{}; // the folder of the working copy and the system files
     bool fromMenu = false;
+    bool choosePrefix = false; // the player chooses the prefix, even when one was chosen before
 };
 
 // What the process's surroundings say.
@@ -23,6 +25,7 @@ struct PlaceEnvironment {
     HostSystem system;
     QString winePrefix; // WINEPREFIX
     QString homePath;
+    QString dataHome; // XDG_DATA_HOME
     QString documentsPath;
     QString currentPath;
     QString programFolder; // the folder of this program's executable
@@ -32,24 +35,25 @@ struct PlaceEnvironment {
     static PlaceEnvironment ofThisProcess();
 };
 
-// No prefix was named and several prefixes made by Wine front-ends hold a host settings file.
-struct SeveralHostFiles {
-    QStringList prefixes;
+// Under Wine, with no prefix named: the player is to choose one of those found.
+struct PrefixToChoose {
+    QList<FoundPrefix> found;
+    qsizetype focused = -1;   // the prefix chosen before, else the one changed last; -1: none
+    QString goneChoice;       // the prefix chosen before, when it no longer holds a host file
+    QStringList placesLooked; // where prefixes were looked for
 };
 
-// No prefix was named and none of those looked at holds a host settings file.
-struct NoHostFile {
-    QStringList placesLooked; // the default prefix, then the front-ends' folders as "<folder>/*"
-};
-
-using HostFileChoice = std::variant<HostFile, SeveralHostFiles, NoHostFile>;
+using HostFileChoice = std::variant<HostFile, PrefixToChoose>;
 
 // The host settings file: the file given. Otherwise, on Windows, the one of drive C: with its
-// copy in %LOCALAPPDATA%; under Wine, the one of the prefix given, or of WINEPREFIX, whether it
-// exists or not; else the one of ~/.wine when it exists; else the one found in the prefixes of
-// Wine front-ends, when exactly one holds it. Names are looked up in any letter case.
+// copy in %LOCALAPPDATA%. Under Wine, the one of the prefix given, or of WINEPREFIX, whether it
+// exists or not; else of the prefix that the player chose before (an absolute path, empty when
+// none), while it holds one; else, unless he chose before, of ~/.wine when it holds one, or of
+// the only prefix found that holds one. Otherwise, or when the options ask for it, the player
+// chooses among the prefixes found. Names are looked up in any letter case.
 [[nodiscard]] HostFileChoice chooseHostFile(const PlaceOptions& options,
-                                            const PlaceEnvironment& environment);
+                                            const PlaceEnvironment& environment,
+                                            const QString& chosenBefore = {});
 
 // The working folder: the one given; from the menu, or on Windows when started in the program's
 // own folder as Explorer starts it, the program's folder in the documents folder, created when

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "file_io.h"
-
 #include <QDir>
 #include <QString>
 
@@ -13,6 +11,10 @@ namespace vornelle {
 // Wine, <prefix>/drive_c). Windows and Wine find names whatever their letter case, so the folder
 // and the file are looked up the same way; when none exists the lower-case path is given.
 QString hostSettingsPath(const QString& driveC);
+
+// The host settings file of a Wine prefix, <prefix>/drive_c/windows/vornelle.ini, looked up the
+// same way.
+QString hostSettingsPathInPrefix(const QString& prefix);
 
 // The copy of the host settings file that Windows keeps for the host in the user's local
 // application data, %LOCALAPPDATA%\VirtualStore\Windows\vornelle.ini, looked up the same way.
@@ -32,10 +34,9 @@ struct HostFile {
 // The file that the host reads, given whether its copy exists: the copy once it does.
 QString fileHostReads(const HostFile& host, bool copyExists);
 
-// The file to write after writing the one the host reads failed with `problem`: the copy, when
-// the host's own file refused the write; none otherwise.
-std::optional<QString> fileToWriteNext(const HostFile& host, bool copyExists,
-                                       FileFailure::Problem problem);
+// The file to write after writing the one the host reads failed: the copy, when the host's own
+// file refused the write for lack of permission; none otherwise.
+std::optional<QString> fileToWriteNext(const HostFile& host, bool copyExists, bool writeRefused);
 
 // Whether the host's copy exists now.
 bool copyExistsNow(const HostFile& host);

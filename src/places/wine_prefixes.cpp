@@ -1,0 +1,159 @@
+#include "wine_prefixes.h"
+
+#include "host_paths.h"
+#include "model/convention_catalogue.h"
+#include "steam_libraries.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+using namespace Qt::StringLiterals;
+
+namespace vornelle {
+
+namespace {
+
+// A list of Steam libraries is a few lines; a bigger file is not one.
+constexpr qint64 largestLibraryList = 1 << 20;
+
+// Where prefixes are: a prefix itself, each sub-folder of a folder, or each sub-folder's "pfx".
+struct Place {
+    enum class Kind { Prefix, EachFolder, EachFolderPfx };
+    FrontEnd frontEnd;
+    QString folder;
+    Kind kind;
+};
+
+// A folder however it is reached: by its real path where it exists.
+QString identity(const QString& folder) {
+    const QString real = QFileInfo(folder).canonicalFilePath();
+    return real.isEmpty() ? QDir::cleanPath(folder) : real;
+}
+
+QStringList librariesListedIn(const QString& steam) {
+    QFile list(QDir(steam).filePath(catalogue::steamLibraryList.toString()));
+    if (list.size() > largestLibraryList || !list.open(QIODevice::ReadOnly))
+        return {};
+    return libraryFolderPaths(list.readAll()).value_or(QStringList{});
+}
+
+// Steam's own folders, those of the links that exist, then the libraries that they list, each
+// folder once.
+QStringList steamLibraries(const QDir& home) {
+    QStringList steams;
+    for (const QStringView folder : catalogue::steamFolders)
+        steams.append(home.filePath(folder.toString()));
+    for (const QStringView link : catalogue::steamLinks)
+        if (QFileInfo(home.filePath(link.toString())).isDir())
+            steams.append(home.filePath(link.toString()));
+    QStringList libraries;
+    QSet<QString> seen;
+    const auto add = [&](const QString& folder) {
+        if (QDir::isAbsolutePath(folder) && !seen.contains(identity(folder))) {
+            seen.insert(identity(folder));
+            libraries.append(folder);
+        }
+    };
+    for (const QString& steam : steams)
+        add(steam);
+    for (const QString& steam : steams)
+        for (const QString& library : librariesListedIn(steam))
+            add(library);
+    return libraries;
+}
+
+QList<Place> places(const PrefixSearch& search) {
+    using enum Place::Kind;
+    const QDir home(search.homePath);
+    const auto at = [&home](QStringView folder) { return home.filePath(folder.toString()); };
+    QList<Place> list{{FrontEnd::Wine, at(catalogue::defaultWinePrefix), Prefix},
+                      {FrontEnd::PlayOnLinux, at(catalogue::playOnLinuxPrefixes), EachFolder},
+                      {FrontEnd::Bottles, at(catalogue::bottlesPrefixes), EachFolder},
+                      {FrontEnd::Bottles, at(catalogue::bottlesFlatpakPrefixes), EachFolder},
+                      {FrontEnd::Lutris, at(catalogue::lutrisPrefixes), EachFolder},
+                      {FrontEnd::CrossOver, at(catalogue::crossOverPrefixes), EachFolder}};
+    for (const QString& library : steamLibraries(home))
+        list.append({FrontEnd::Steam, QDir(library).filePath(catalogue::steamPrefixes.toString()),
+                     EachFolderPfx});
+    list.append({FrontEnd::Heroic, at(catalogue::heroicPrefixes), Prefix});
+    list.append({FrontEnd::Heroic, at(catalogue::heroicPrefixes), EachFolder});
+    const QDir data(search.dataHome.isEmpty() ? at(catalogue::defaultDataHome) : search.dataHome);
+    list.append({FrontEnd::Winetricks, data.filePath(catalogue::winetricksPrefixes.toString()),
+                 EachFolder});
+    return list;
+}
+
+QStringList prefixesIn(const Place& place) {
+    if (place.kind == Place::Kind::Prefix)
+        return {place.folder};
+    const QDir folder(place.folder);
+    QStringList prefixes;
+    for (const QString& name :
+         folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
+        prefixes.append(
+            place.kind == Place::Kind::EachFolder
+                ? folder.filePath(name)
+                : folder.filePath(name + u'/' + catalogue::steamPrefixInFolder.toString()));
+    return prefixes;
+}
+
+bool isNamed(const QFileInfo& folder, QStringView name) {
+    return folder.fileName().compare(name, Qt::CaseInsensitive) == 0;
+}
+
+// The prefix that a folder is part of, by its name and its parent's: the folder itself, unless it
+// is a drive_c or a drive_c's windows folder.
+QString prefixAbove(const QFileInfo& folder) {
+    const QFileInfo parent(folder.absolutePath());
+    if (isNamed(folder, catalogue::hostSettingsFolder) && isNamed(parent, catalogue::wineDriveC))
+        return parent.absolutePath();
+    if (isNamed(folder, catalogue::wineDriveC))
+        return folder.absolutePath();
+    return folder.absoluteFilePath();
+}
+
+} // namespace
+
+QList<FoundPrefix> prefixesWithHostFile(const PrefixSearch& search) {
+    QList<FoundPrefix> found;
+    QSet<QString> seen;
+    for (const Place& place : places(search)) {
+        for (const QString& prefix : prefixesIn(place)) {
+            const QFileInfo file(hostSettingsPathInPrefix(prefix));
+            if (!file.isFile() || seen.contains(identity(prefix)))
+                continue;
+            seen.insert(identity(prefix));
+            found.append({prefix, place.frontEnd, file.lastModified()});
+        }
+    }
+    return found;
+}
+
+QStringList placesLooked(const PrefixSearch& search) {
+    QStringList looked;
+    for (const Place& place : places(search)) {
+        looked.append(place.kind == Place::Kind::Prefix ? place.folder
+                      : place.kind == Place::Kind::EachFolder
+                          ? place.folder + u"/*"_s
+                          : place.folder + u"/*/"_s + catalogue::steamPrefixInFolder.toString());
+    }
+    return looked;
+}
+
+std::variant<QString, MissingInFolder> prefixOfChosenFolder(const QString& folder) {
+    const QFileInfo chosen(QDir::cleanPath(QDir(folder).absolutePath()));
+    const QString prefix = prefixAbove(chosen);
+    for (const QString& candidate : {chosen.absoluteFilePath(), prefix})
+        if (QFileInfo(hostSettingsPathInPrefix(candidate)).isFile())
+            return candidate;
+    const QString file = hostSettingsPathInPrefix(prefix);
+    const QFileInfo windows(QFileInfo(file).path());
+    const QString missing = !QFileInfo(windows.path()).isDir() ? windows.path()
+                            : !windows.isDir()                 ? windows.filePath()
+                                                               : file;
+    return MissingInFolder{prefix, QDir(prefix).relativeFilePath(missing)};
+}
+
+} // namespace vornelle

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+
+namespace vornelle {
+
+// Who keeps a Wine prefix: plain Wine (~/.wine), a Wine front-end, or the player himself, who
+// chose its folder.
+enum class FrontEnd {
+    Wine,
+    PlayOnLinux,
+    Bottles,
+    Lutris,
+    CrossOver,
+    Steam,
+    Heroic,
+    Winetricks,
+    Player
+};
+
+// A Wine prefix that holds a host settings file.
+struct FoundPrefix {
+    QString folder;
+    FrontEnd frontEnd;
+    QDateTime hostFileChanged; // when its host settings file was last written
+};
+
+// Where prefixes are looked for: the home folder, and $XDG_DATA_HOME (empty when unset).
+struct PrefixSearch {
+    QString homePath;
+    QString dataHome;
+};
+
+// The prefixes that hold a host settings file, in the order looked through: ~/.wine, the prefixes
+// of PlayOnLinux, Bottles (also as a Flatpak), Lutris (~/Games), CrossOver, Steam (in every
+// library, each once however it is reached), Heroic and winetricks. A folder reached by two
+// paths is listed once, by the first.
+[[nodiscard]] QList<FoundPrefix> prefixesWithHostFile(const PrefixSearch& search);
+
+// The places looked through, for the player: each prefix, or "<folder>/*" for a folder of
+// prefixes ("<folder>/*/pfx" for Steam's).
+[[nodiscard]] QStringList placesLooked(const PrefixSearch& search);
+
+// What a folder chosen by the player lacks: the prefix that it stands for, and the first piece
+// missing in it, relative to the prefix ("drive_c", "drive_c/windows" or
+// "drive_c/windows/vornelle.ini").
+struct MissingInFolder {
+    QString prefix;
+    QString missing;
+};
+
+// The prefix of a folder chosen by the player: the folder itself when it is a prefix holding a
+// host settings file, or the prefix whose drive_c or whose drive_c's windows folder it is; names
+// in any letter case.
+[[nodiscard]] std::variant<QString, MissingInFolder> prefixOfChosenFolder(const QString& folder);
+
+} // namespace vornelle
