@@ -28,16 +28,21 @@ foreach(system Wine Windows)
     expect(2 "^$" "${line}--workdir : « /nowhere » n'est pas un dossier[^\n]*\n$"
            ${program} --workdir /nowhere)
     expect(2 "^$" "${line}« de-trop »[^\n]*\n$" ${program} de-trop)
-    expect(0 "^host-file=h\nwineprefix=\nworkdir=/\ndocuments=1\n$" "^$"
+    expect(0 "^host-file=h\nwineprefix=\nworkdir=/\ndocuments=1\nchoose-prefix=0\n$" "^$"
            ${program} --host-file h --workdir / --documents)
 endforeach()
 expect(2 "^$" "${line}--wineprefix : « ${CMAKE_CURRENT_LIST_FILE} » n'est pas un dossier[^\n]*\n$"
        "${READ_AS}" Wine --wineprefix "${CMAKE_CURRENT_LIST_FILE}")
 expect(0 "^host-file=\nwineprefix=/\n" "^$" "${READ_AS}" Wine --wineprefix /)
 expect(0 "  --wineprefix <DOSSIER>  Le préfixe Wine" "^$" "${READ_AS}" Wine --help)
+expect(0 "documents=1\nchoose-prefix=1\n$" "^$" "${READ_AS}" Wine --documents --choose-prefix)
+expect(2 "^$" "${line}--choose-prefix ne va ni avec --host-file ni avec --wineprefix.\n$"
+       "${READ_AS}" Wine --choose-prefix --wineprefix /)
 # On Windows no Wine prefix is offered: the option is unknown there.
 execute_process(COMMAND ${EMULATOR} "${READ_AS}" Windows --help OUTPUT_VARIABLE help)
 if(help MATCHES "[Pp]r[ée]fix|Wine" OR NOT help MATCHES "VirtualStore.*--host-file <FICHIER>")
     message(SEND_ERROR "Windows --help: [${help}]")
 endif()
-expect(2 "^$" "${line}\"wineprefix\"[^\n]*\n$" "${READ_AS}" Windows --wineprefix /)
+foreach(option wineprefix choose-prefix)
+    expect(2 "^$" "${line}\"${option}\"[^\n]*\n$" "${READ_AS}" Windows --${option} /)
+endforeach()

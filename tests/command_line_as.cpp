@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     if (const int* status = std::get_if<int>(&read))
         return *status;
     const auto& places = std::get<vornelle::PlaceOptions>(read);
-    std::printf("host-file=%s\nwineprefix=%s\nworkdir=%s\ndocuments=%d\n",
+    std::printf("host-file=%s\nwineprefix=%s\nworkdir=%s\ndocuments=%d\nchoose-prefix=%d\n",
                 qPrintable(places.hostFile), qPrintable(places.winePrefix),
-                qPrintable(places.workFolder), int(places.fromMenu));
+                qPrintable(places.workFolder), int(places.fromMenu), int(places.choosePrefix));
 }

@@ -20,10 +20,15 @@ const QString purpose =
     u"Règle les conventions d'enchères que Vornelle joue pour Nord-Sud et Est-Ouest.\n\n"_s;
 const QString placesUnderWine =
     u"Le fichier de réglages de Vornelle est celui de --host-file ; sinon celui du\n"
-    "préfixe Wine de --wineprefix, sinon de WINEPREFIX, sinon de ~/.wine ; sinon\n"
-    "celui du seul préfixe qui en contient un parmi ceux de PlayOnLinux, Bottles,\n"
-    "Lutris (~/Games) et CrossOver. Les systèmes et la copie de travail vont dans le\n"
-    "dossier de --workdir, sinon de --documents, sinon dans le dossier courant."_s;
+    "préfixe Wine de --wineprefix, sinon de WINEPREFIX ; sinon celui du préfixe\n"
+    "choisi la dernière fois ; sinon, sans choix passé, celui de ~/.wine, ou du seul\n"
+    "préfixe qui en contient un parmi ceux de PlayOnLinux, Bottles, Lutris (~/Games),\n"
+    "CrossOver, Steam (~/.local/share/Steam et ses bibliothèques, aussi en Flatpak),\n"
+    "Heroic (~/Games/Heroic/Prefixes/default) et winetricks (~/.local/share/\n"
+    "wineprefixes). Sinon, ou avec --choose-prefix, une fenêtre liste les préfixes\n"
+    "trouvés et le choix est retenu pour les démarrages suivants. Les systèmes et la\n"
+    "copie de travail vont dans le dossier de --workdir, sinon de --documents, sinon\n"
+    "dans le dossier courant."_s;
 const QString placesOnWindows =
     u"Le fichier de réglages de Vornelle est celui de --host-file ; sinon la copie\n"
     "que Windows en garde pour Vornelle, si elle existe :\n"
@@ -48,6 +53,10 @@ struct Options {
         u"workdir"_s,
         u"Le dossier de la copie de travail et des systèmes (par défaut : le dossier courant)."_s,
         u"DOSSIER"_s};
+    QCommandLineOption choosePrefix{
+        u"choose-prefix"_s,
+        u"Choisir le préfixe Wine de Vornelle dans la liste des préfixes trouvés, même\n"
+        "si un choix a été retenu."_s};
     QCommandLineOption documents{
         u"documents"_s,
         u"Travailler dans Documents/Systèmes d'enchères, créé s'il manque (pour le menu)."_s};
@@ -81,7 +90,7 @@ std::variant<vornelle::PlaceOptions, int> parse(const QStringList& arguments,
     parser.setApplicationDescription(purpose + (underWine ? placesUnderWine : placesOnWindows));
     parser.addOptions({options.help, options.version});
     if (underWine) {
-        parser.addOption(options.winePrefix);
+        parser.addOptions({options.winePrefix, options.choosePrefix});
         folders.append(&options.winePrefix);
     }
     parser.addOptions({options.hostFile, options.workFolder, options.documents});
@@ -101,9 +110,12 @@ std::variant<vornelle::PlaceOptions, int> parse(const QStringList& arguments,
     for (const QCommandLineOption* folder : folders)
         if (const QString problem = folderProblem(parser, *folder); !problem.isEmpty())
             return refuse(problem);
+    const bool choosePrefix = underWine && parser.isSet(options.choosePrefix);
+    if (choosePrefix && (parser.isSet(options.hostFile) || parser.isSet(options.winePrefix)))
+        return refuse(u"--choose-prefix ne va ni avec --host-file ni avec --wineprefix."_s);
     return vornelle::PlaceOptions{
         parser.value(options.hostFile), underWine ? parser.value(options.winePrefix) : QString(),
-        parser.value(options.workFolder), parser.isSet(options.documents)};
+        parser.value(options.workFolder), parser.isSet(options.documents), choosePrefix};
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hostfile/file_places.h"
+#include "places/file_places.h"
 
 #include <variant>
 

@@ -22,10 +22,10 @@ int main(int argc, char* argv[]) {
     QTranslator qtFrench;
     installQtFrench(qtFrench);
 
-    const std::unique_ptr<ConventionsWindow> window =
-        startWindow(std::get<vornelle::PlaceOptions>(read));
-    if (!window)
-        return 1;
+    const auto started = startWindow(std::get<vornelle::PlaceOptions>(read));
+    if (const int* status = std::get_if<int>(&started))
+        return *status;
+    const auto& window = std::get<std::unique_ptr<ConventionsWindow>>(started);
     window->show();
     return QApplication::exec();
 }

@@ -1,0 +1,140 @@
+#include "prefix_chooser.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+using namespace vornelle;
+
+namespace {
+
+const QString title = u"Préfixe Wine de Vornelle"_s;
+const QString folderTitle = u"Dossier du préfixe Wine de Vornelle"_s;
+
+QString frontEndName(FrontEnd frontEnd) {
+    switch (frontEnd) {
+    case FrontEnd::Wine:
+        return u"Wine"_s;
+    case FrontEnd::PlayOnLinux:
+        return u"PlayOnLinux"_s;
+    case FrontEnd::Bottles:
+        return u"Bottles"_s;
+    case FrontEnd::Lutris:
+        return u"Lutris"_s;
+    case FrontEnd::CrossOver:
+        return u"CrossOver"_s;
+    case FrontEnd::Steam:
+        return u"Steam"_s;
+    case FrontEnd::Heroic:
+        return u"Heroic"_s;
+    case FrontEnd::Winetricks:
+        return u"winetricks"_s;
+    case FrontEnd::Player:
+        break;
+    }
+    return u"dossier choisi"_s;
+}
+
+QString changedOn(const QDateTime& time) {
+    return QLocale(QLocale::French).toString(time, u"d MMMM yyyy 'à' HH:mm"_s);
+}
+
+// What the player reads above the rows: why he chooses, or that nothing was found and where.
+QString introduction(const PrefixToChoose& choice) {
+    QString text;
+    if (!choice.goneChoice.isEmpty())
+        text = u"Le préfixe choisi la dernière fois, « %1 », ne contient plus de fichier "
+               "vornelle.ini.\n\n"_s.arg(QDir::toNativeSeparators(choice.goneChoice));
+    if (!choice.found.isEmpty())
+        return text + u"Choisissez le préfixe Wine où Vornelle garde ses réglages :"_s;
+    QStringList places;
+    for (const QString& place : choice.placesLooked)
+        places.append(u"    "_s + QDir::toNativeSeparators(place));
+    return text +
+           u"Aucun préfixe Wine ne contient de fichier vornelle.ini. Endroits examinés :\n"_s +
+           places.join(u'\n');
+}
+
+QString missingSentence(const MissingInFolder& missing) {
+    return u"« %1 » n'est pas un préfixe Wine de Vornelle : il y manque « %2 ». Choisissez le "
+           "dossier du préfixe, son dossier drive_c ou son dossier windows."_s.arg(
+               QDir::toNativeSeparators(missing.prefix), QDir::toNativeSeparators(missing.missing));
+}
+
+} // namespace
+
+PrefixChooser::PrefixChooser(const PrefixToChoose& choice, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(title);
+    auto* layout = new QVBoxLayout(this);
+    auto* intro = new QLabel(introduction(choice), this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+    auto* buttons = new QDialogButtonBox(this);
+    if (!choice.found.isEmpty()) {
+        addRows(choice);
+        layout->addWidget(rows_);
+        auto* open = buttons->addButton(u"&Ouvrir"_s, QDialogButtonBox::AcceptRole);
+        open->setDefault(true);
+        connect(open, &QPushButton::clicked, this, &PrefixChooser::openRow);
+    }
+    problem_ = new QLabel(this);
+    problem_->setWordWrap(true);
+    problem_->hide();
+    layout->addWidget(problem_);
+    otherFolder_ = buttons->addButton(u"&Autre dossier…"_s, QDialogButtonBox::ActionRole);
+    otherFolder_->setToolTip(u"Choisir le dossier d'un préfixe Wine, son drive_c ou son dossier "
+                             "windows"_s);
+    connect(otherFolder_, &QPushButton::clicked, this, &PrefixChooser::openOtherFolder);
+    auto* quit = buttons->addButton(u"&Quitter"_s, QDialogButtonBox::RejectRole);
+    connect(quit, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 72);
+}
+
+void PrefixChooser::addRows(const PrefixToChoose& choice) {
+    rows_ = new QListWidget(this);
+    rows_->setAccessibleName(u"Préfixes Wine trouvés"_s);
+    for (const FoundPrefix& prefix : choice.found) {
+        const QString folder = QDir::toNativeSeparators(prefix.folder);
+        const QString changed = changedOn(prefix.hostFileChanged);
+        auto* row = new QListWidgetItem(u"%1\n%2 · réglages modifiés le %3"_s.arg(
+                                            folder, frontEndName(prefix.frontEnd), changed),
+                                        rows_);
+        row->setData(Qt::UserRole, prefix.folder);
+        row->setData(Qt::AccessibleTextRole, u"%1, %2, réglages modifiés le %3"_s.arg(
+                                                 folder, frontEndName(prefix.frontEnd), changed));
+    }
+    rows_->setCurrentRow(int(choice.focused));
+    rows_->setFocus();
+    connect(rows_, &QListWidget::itemActivated, this, &PrefixChooser::openRow);
+}
+
+void PrefixChooser::openRow() {
+    if (const QListWidgetItem* row = rows_->currentItem()) {
+        chosen_ = row->data(Qt::UserRole).toString();
+        accept();
+    }
+}
+
+void PrefixChooser::openOtherFolder() {
+    const QString folder = QFileDialog::getExistingDirectory(this, folderTitle, QDir::homePath());
+    if (folder.isEmpty())
+        return;
+    const auto prefix = prefixOfChosenFolder(folder);
+    if (const auto* taken = std::get_if<QString>(&prefix)) {
+        chosen_ = *taken;
+        accept();
+        return;
+    }
+    // Heard with the button, where the focus comes back from the folder dialog.
+    const QString sentence = missingSentence(std::get<MissingInFolder>(prefix));
+    problem_->setText(sentence);
+    problem_->show();
+    otherFolder_->setAccessibleDescription(sentence);
+    otherFolder_->setFocus();
+}
