@@ -6,7 +6,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using namespace vornelle;
@@ -15,6 +18,14 @@ namespace {
 
 const QString title = u"Préfixe Wine de Vornelle"_s;
 const QString folderTitle = u"Dossier du préfixe Wine de Vornelle"_s;
+
+// A folder as the player knows it, his home folder written "~".
+QString shown(const QString& folder) {
+    const QString home = QDir::homePath();
+    if (folder == home || folder.startsWith(home + u'/'))
+        return u'~' + folder.sliced(home.size());
+    return folder;
+}
 
 QString frontEndName(FrontEnd frontEnd) {
     switch (frontEnd) {
@@ -44,26 +55,29 @@ QString changedOn(const QDateTime& time) {
     return QLocale(QLocale::French).toString(time, u"d MMMM yyyy 'à' HH:mm"_s);
 }
 
-// What the player reads above the rows: why he chooses, or that nothing was found and where.
+// What the player reads above the rows: why he chooses, or that no prefix was found.
 QString introduction(const PrefixToChoose& choice) {
     QString text;
     if (!choice.goneChoice.isEmpty())
-        text = u"Le préfixe choisi la dernière fois, « %1 », ne contient plus de fichier "
-               "vornelle.ini.\n\n"_s.arg(QDir::toNativeSeparators(choice.goneChoice));
-    if (!choice.found.isEmpty())
-        return text + u"Choisissez le préfixe Wine où Vornelle garde ses réglages :"_s;
+        text = u"Le préfixe choisi la dernière fois, «\u00a0%1\u00a0», ne contient plus de "
+               "fichier vornelle.ini.\n\n"_s.arg(shown(choice.goneChoice));
+    return text + (choice.found.isEmpty()
+                       ? u"Aucun préfixe Wine ne contient de fichier vornelle.ini. Endroits "
+                         "examinés :"_s
+                       : u"Choisissez le préfixe Wine où Vornelle garde ses réglages :"_s);
+}
+
+QString placesLooked(const PrefixToChoose& choice) {
     QStringList places;
     for (const QString& place : choice.placesLooked)
-        places.append(u"    "_s + QDir::toNativeSeparators(place));
-    return text +
-           u"Aucun préfixe Wine ne contient de fichier vornelle.ini. Endroits examinés :\n"_s +
-           places.join(u'\n');
+        places.append(shown(place));
+    return places.join(u'\n');
 }
 
 QString missingSentence(const MissingInFolder& missing) {
-    return u"« %1 » n'est pas un préfixe Wine de Vornelle : il y manque « %2 ». Choisissez le "
-           "dossier du préfixe, son dossier drive_c ou son dossier windows."_s.arg(
-               QDir::toNativeSeparators(missing.prefix), QDir::toNativeSeparators(missing.missing));
+    return u"«\u00a0%1\u00a0» n'est pas un préfixe Wine de Vornelle : il y manque "
+           "«\u00a0%2\u00a0». Choisissez le dossier du préfixe, son dossier drive_c ou son "
+           "dossier windows."_s.arg(shown(missing.prefix), missing.missing);
 }
 
 } // namespace
@@ -71,11 +85,18 @@ QString missingSentence(const MissingInFolder& missing) {
 PrefixChooser::PrefixChooser(const PrefixToChoose& choice, QWidget* parent) : QDialog(parent) {
     setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     auto* intro = new QLabel(introduction(choice), this);
     intro->setWordWrap(true);
+    intro->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
     layout->addWidget(intro);
     auto* buttons = new QDialogButtonBox(this);
-    if (!choice.found.isEmpty()) {
+    if (choice.found.isEmpty()) {
+        auto* places = new QLabel(placesLooked(choice), this);
+        places->setIndent(fontMetrics().averageCharWidth() * 4);
+        places->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout->addWidget(places);
+    } else {
         addRows(choice);
         layout->addWidget(rows_);
         auto* open = buttons->addButton(u"&Ouvrir"_s, QDialogButtonBox::AcceptRole);
@@ -93,14 +114,14 @@ PrefixChooser::PrefixChooser(const PrefixToChoose& choice, QWidget* parent) : QD
     auto* quit = buttons->addButton(u"&Quitter"_s, QDialogButtonBox::RejectRole);
     connect(quit, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);
-    setMinimumWidth(fontMetrics().averageCharWidth() * 72);
 }
 
 void PrefixChooser::addRows(const PrefixToChoose& choice) {
     rows_ = new QListWidget(this);
     rows_->setAccessibleName(u"Préfixes Wine trouvés"_s);
+    rows_->setSpacing(3);
     for (const FoundPrefix& prefix : choice.found) {
-        const QString folder = QDir::toNativeSeparators(prefix.folder);
+        const QString folder = shown(prefix.folder);
         const QString changed = changedOn(prefix.hostFileChanged);
         auto* row = new QListWidgetItem(u"%1\n%2 · réglages modifiés le %3"_s.arg(
                                             folder, frontEndName(prefix.frontEnd), changed),
@@ -109,6 +130,13 @@ void PrefixChooser::addRows(const PrefixToChoose& choice) {
         row->setData(Qt::AccessibleTextRole, u"%1, %2, réglages modifiés le %3"_s.arg(
                                                  folder, frontEndName(prefix.frontEnd), changed));
     }
+    // Every row shown whole, up to five without scrolling.
+    const int shownRows = int(std::min<qsizetype>(choice.found.size(), 5));
+    const int frame = 2 * rows_->frameWidth();
+    rows_->setFixedHeight(shownRows * (rows_->sizeHintForRow(0) + 2 * rows_->spacing()) + frame);
+    rows_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rows_->setMinimumWidth(rows_->sizeHintForColumn(0) + frame +
+                           style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     rows_->setCurrentRow(int(choice.focused));
     rows_->setFocus();
     connect(rows_, &QListWidget::itemActivated, this, &PrefixChooser::openRow);
@@ -137,4 +165,5 @@ void PrefixChooser::openOtherFolder() {
     problem_->show();
     otherFolder_->setAccessibleDescription(sentence);
     otherFolder_->setFocus();
+    adjustSize();
 }
