@@ -90,7 +90,6 @@ PrefixChooser::PrefixChooser(const PrefixToChoose& choice, QWidget* parent) : QD
     intro->setWordWrap(true);
     intro->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
     layout->addWidget(intro);
-    auto* buttons = new QDialogButtonBox(this);
     if (choice.found.isEmpty()) {
         auto* places = new QLabel(placesLooked(choice), this);
         places->setIndent(fontMetrics().averageCharWidth() * 4);
@@ -99,14 +98,21 @@ PrefixChooser::PrefixChooser(const PrefixToChoose& choice, QWidget* parent) : QD
     } else {
         addRows(choice);
         layout->addWidget(rows_);
-        auto* open = buttons->addButton(u"&Ouvrir"_s, QDialogButtonBox::AcceptRole);
-        open->setDefault(true);
-        connect(open, &QPushButton::clicked, this, &PrefixChooser::openRow);
     }
     problem_ = new QLabel(this);
     problem_->setWordWrap(true);
     problem_->hide();
     layout->addWidget(problem_);
+    addButtons(layout, !choice.found.isEmpty());
+}
+
+void PrefixChooser::addButtons(QLayout* layout, bool withRows) {
+    auto* buttons = new QDialogButtonBox(this);
+    if (withRows) {
+        auto* open = buttons->addButton(u"&Ouvrir"_s, QDialogButtonBox::AcceptRole);
+        open->setDefault(true);
+        connect(open, &QPushButton::clicked, this, &PrefixChooser::openRow);
+    }
     otherFolder_ = buttons->addButton(u"&Autre dossier…"_s, QDialogButtonBox::ActionRole);
     otherFolder_->setToolTip(u"Choisir le dossier d'un préfixe Wine, son drive_c ou son dossier "
                              "windows"_s);

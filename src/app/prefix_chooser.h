@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QLabel;
+class QLayout;
 class QListWidget;
 class QPushButton;
 
@@ -21,6 +22,7 @@ class PrefixChooser : public QDialog {
 
   private:
     void addRows(const vornelle::PrefixToChoose& choice);
+    void addButtons(QLayout* layout, bool withRows);
     void openRow();
     void openOtherFolder();
 

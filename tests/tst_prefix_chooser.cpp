@@ -1,0 +1,141 @@
+// The Wine prefix chooser as a player meets it: a row for each prefix, heard by its folder, its
+// front-end and when its settings changed, the focus on the row asked for; what Enter, a double
+// click, "Quitter" and Escape choose; and the settings file that keeps the choice.
+#include "chosen_prefix.h"
+#include "model/convention_catalogue.h"
+#include "prefix_chooser.h"
+#include "test_files.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+using namespace vornelle;
+
+using Action = std::function<void(PrefixChooser&)>;
+Q_DECLARE_METATYPE(Action)
+Q_DECLARE_METATYPE(vornelle::PrefixToChoose)
+
+namespace {
+
+const QDateTime earlier(QDate(2026, 3, 1), QTime(9, 5));
+const PrefixToChoose twoFound{{{u"/p/a"_s, FrontEnd::Lutris, earlier},
+                               {u"/p/b"_s, FrontEnd::Steam, earlier.addDays(40)},
+                               {u"/p/c"_s, FrontEnd::Player, earlier.addYears(1)}},
+                              1,
+                              {},
+                              {}};
+
+// What a screen reader hears of the dialog's controls, the focused one marked by "*".
+QString heard(PrefixChooser& chooser) {
+    QStringList names;
+    for (QWidget* w : chooser.findChildren<QWidget*>()) {
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w);
+        if (!w->isVisible() || !(qobject_cast<QPushButton*>(w) || qobject_cast<QListWidget*>(w)))
+            continue;
+        names << reader->text(QAccessible::Name) + (w->hasFocus() ? u"*"_s : QString());
+        for (int i = 0; qobject_cast<QListWidget*>(w) && i < reader->childCount(); ++i)
+            names << reader->child(i)->text(QAccessible::Name) +
+                         (reader->child(i)->state().focused ? u"*"_s : QString());
+    }
+    return names.join(u" | "_s);
+}
+
+} // namespace
+
+class TestPrefixChooser : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void whatIsHeard_data() {
+        QTest::addColumn<PrefixToChoose>("choice");
+        QTest::addColumn<QString>("heard");
+        QTest::newRow("three found")
+            << twoFound
+            << u"Préfixes Wine trouvés* | /p/a, Lutris, réglages modifiés le 1 mars 2026 à 09:05 | "
+               "/p/b, Steam, réglages modifiés le 10 avril 2026 à 09:05* | /p/c, dossier choisi, "
+               "réglages modifiés le 1 mars 2027 à 09:05 | Ouvrir | Autre dossier… | Quitter"_s;
+        QTest::newRow("none found")
+            << PrefixToChoose{{}, -1, u"/p/x"_s, {u"/p/.wine"_s, u"/p/Games/*"_s}}
+            << u"Autre dossier…* | Quitter | Le préfixe choisi la dernière fois, « /p/x », ne "
+               "contient plus de fichier vornelle.ini.\n\nAucun préfixe Wine ne contient de "
+               "fichier vornelle.ini. Endroits examinés : | /p/.wine\n/p/Games/*"_s;
+    }
+
+    void whatIsHeard() {
+        QFETCH(PrefixToChoose, choice);
+        PrefixChooser chooser(choice);
+        chooser.show();
+        QVERIFY(QTest::qWaitForWindowActive(&chooser));
+        QString shown = heard(chooser);
+        for (const QLabel* label : chooser.findChildren<QLabel*>())
+            if (label->isVisible() && choice.found.isEmpty())
+                shown += u" | "_s + label->text();
+        QTEST(shown.replace(QChar(0xa0), u' '), "heard");
+    }
+
+    void answers_data() {
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("chosen"); // empty: the dialog was refused
+        const auto button = [](const QString& caption) {
+            return Action([caption](PrefixChooser& chooser) {
+                for (QPushButton* b : chooser.findChildren<QPushButton*>())
+                    if (b->text().remove(u'&') == caption)
+                        b->click();
+            });
+        };
+        const auto key = [](Qt::Key k) {
+            return Action([k](PrefixChooser& c) { QTest::keyClick(c.focusWidget(), k); });
+        };
+        QTest::newRow("Enter") << key(Qt::Key_Return) << u"/p/b"_s;
+        QTest::newRow("Up, Ouvrir") << Action([&](PrefixChooser& c) {
+            QTest::keyClick(c.focusWidget(), Qt::Key_Up);
+            button(u"Ouvrir"_s)(c);
+        }) << u"/p/a"_s;
+        QTest::newRow("a double click") << Action([](PrefixChooser& c) {
+            auto* rows = c.findChild<QListWidget*>();
+            const QPoint last = rows->visualItemRect(rows->item(2)).center();
+            QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, last);
+            QTest::mouseDClick(rows->viewport(), Qt::LeftButton, {}, last);
+        }) << u"/p/c"_s;
+        QTest::newRow("Quitter") << button(u"Quitter"_s) << QString();
+        QTest::newRow("Escape") << key(Qt::Key_Escape) << QString();
+    }
+
+    void answers() {
+        QFETCH(Action, action);
+        PrefixChooser chooser(twoFound);
+        chooser.show();
+        QVERIFY(QTest::qWaitForWindowActive(&chooser));
+        action(chooser);
+        QVERIFY(!chooser.isVisible());
+        QTEST(chooser.result() == QDialog::Accepted ? chooser.chosenPrefix() : QString(), "chosen");
+    }
+
+    // The choice read back; a settings file that cannot be read is as if there were none, and
+    // one that cannot be written says so.
+    void choiceKept() {
+        const QString file = QSettings(catalogue::settingsOrganisation.toString(),
+                                       catalogue::settingsApplication.toString())
+                                 .fileName();
+        QFile::remove(file);
+        QCOMPARE(readChosenPrefix(), QString());
+        QVERIFY(keepChosenPrefix(u"/p/é"_s));
+        QCOMPARE(readChosenPrefix(), u"/p/é"_s);
+        QVERIFY(QFile::remove(file) && QDir().mkdir(file));
+        QCOMPARE(readChosenPrefix(), QString());
+        QVERIFY(!keepChosenPrefix(u"/p/b"_s));
+        QVERIFY(QDir().rmdir(file));
+    }
+};
+
+QTEST_MAIN(TestPrefixChooser)
+#include "tst_prefix_chooser.moc"
