@@ -24,11 +24,11 @@ const QString placesUnderWine =
     "choisi la dernière fois ; sinon, sans choix passé, celui de ~/.wine, ou du seul\n"
     "préfixe qui en contient un parmi ceux de PlayOnLinux, Bottles, Lutris (~/Games),\n"
     "CrossOver, Steam (~/.local/share/Steam et ses bibliothèques, aussi en Flatpak),\n"
-    "Heroic (~/Games/Heroic/Prefixes/default) et winetricks (~/.local/share/\n"
-    "wineprefixes). Sinon, ou avec --choose-prefix, une fenêtre liste les préfixes\n"
-    "trouvés et le choix est retenu pour les démarrages suivants. Les systèmes et la\n"
-    "copie de travail vont dans le dossier de --workdir, sinon de --documents, sinon\n"
-    "dans le dossier courant."_s;
+    "Heroic (~/Games/Heroic/Prefixes/default) et winetricks\n"
+    "(~/.local/share/wineprefixes). Sinon, ou avec --choose-prefix, une fenêtre liste\n"
+    "les préfixes trouvés et le choix est retenu pour les démarrages suivants. Les\n"
+    "systèmes et la copie de travail vont dans le dossier de --workdir, sinon de\n"
+    "--documents, sinon dans le dossier courant."_s;
 const QString placesOnWindows =
     u"Le fichier de réglages de Vornelle est celui de --host-file ; sinon la copie\n"
     "que Windows en garde pour Vornelle, si elle existe :\n"

@@ -170,6 +170,7 @@ void PrefixChooser::openOtherFolder() {
     problem_->setText(sentence);
     problem_->show();
     otherFolder_->setAccessibleDescription(sentence);
+    activateWindow();
     otherFolder_->setFocus();
     adjustSize();
 }
