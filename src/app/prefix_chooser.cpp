@@ -1,5 +1,6 @@
 #include "prefix_chooser.h"
 
+#include <QAccessible>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -146,6 +147,22 @@ void PrefixChooser::addRows(const PrefixToChoose& choice) {
     rows_->setCurrentRow(int(choice.focused));
     rows_->setFocus();
     connect(rows_, &QListWidget::itemActivated, this, &PrefixChooser::openRow);
+    rows_->installEventFilter(this);
+}
+
+// Qt 6.4 tells a screen reader that the list has the focus, not which of its rows: the row is
+// told after it, as Qt tells it when the row changes.
+bool PrefixChooser::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == rows_ && event->type() == QEvent::FocusIn && rows_->currentRow() >= 0)
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                QAccessibleEvent focused(rows_, QAccessible::Focus);
+                focused.setChild(rows_->currentRow());
+                QAccessible::updateAccessibility(&focused);
+            },
+            Qt::QueuedConnection);
+    return QDialog::eventFilter(watched, event);
 }
 
 void PrefixChooser::openRow() {

@@ -20,6 +20,9 @@ class PrefixChooser : public QDialog {
     // The prefix chosen, once the dialog is accepted.
     QString chosenPrefix() const { return chosen_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void addRows(const vornelle::PrefixToChoose& choice);
     void addButtons(QLayout* layout, bool withRows);
