@@ -26,6 +26,7 @@ class PrefixChooser : public QDialog {
   private:
     void addRows(const vornelle::PrefixToChoose& choice);
     void addButtons(QLayout* layout, bool withRows);
+    void tellCurrentRow();
     void openRow();
     void openOtherFolder();
 
