@@ -1,5 +1,7 @@
 #include "prefix_chooser.h"
 
+#include "window_pictures.h"
+
 #include <QAccessible>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -85,6 +87,7 @@ QString missingSentence(const MissingInFolder& missing) {
 
 PrefixChooser::PrefixChooser(const PrefixToChoose& choice, QWidget* parent) : QDialog(parent) {
     setWindowTitle(title);
+    setWindowIcon(pictureIcon(windowIconName));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
     auto* intro = new QLabel(introduction(choice), this);
