@@ -19,13 +19,13 @@ constexpr int startUpFailed = 1;
 std::variant<std::unique_ptr<ConventionsWindow>, int> startWindow(const PlaceOptions& options) {
     const PlaceEnvironment environment = PlaceEnvironment::ofThisProcess();
     HostFileChoice choice = chooseHostFile(options, environment, readChosenPrefix());
+    QString chosen;
     if (const auto* toChoose = std::get_if<PrefixToChoose>(&choice)) {
         PrefixChooser chooser(*toChoose);
         if (chooser.exec() != QDialog::Accepted)
             return quitWithoutChoosing;
-        keepChosenPrefix(
-            chooser.chosenPrefix()); // when it cannot be kept, the player chooses again
-        choice = HostFile(hostSettingsPathInPrefix(chooser.chosenPrefix()));
+        chosen = chooser.chosenPrefix();
+        choice = HostFile(hostSettingsPathInPrefix(chosen));
     }
     auto window = std::make_unique<ConventionsWindow>(std::get<HostFile>(choice),
                                                       QDir(chooseWorkFolder(options, environment)));
@@ -33,5 +33,8 @@ std::variant<std::unique_ptr<ConventionsWindow>, int> startWindow(const PlaceOpt
         QMessageBox::critical(nullptr, window->windowTitle(), texts::failureMessage(*failed));
         return startUpFailed;
     }
+    // Kept once its host file has been read; when it cannot be kept, the player chooses again.
+    if (!chosen.isEmpty())
+        keepChosenPrefix(chosen);
     return window;
 }
