@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 using namespace vornelle;
@@ -30,28 +31,15 @@ QString shown(const QString& folder) {
     return folder;
 }
 
+// By FrontEnd.
+constexpr std::array<QStringView, 9> frontEndNames{u"Wine",   u"PlayOnLinux", u"Bottles",
+                                                   u"Lutris", u"CrossOver",   u"Steam",
+                                                   u"Heroic", u"winetricks",  u"dossier choisi"};
+
+static_assert(frontEndNames.size() == std::size_t(FrontEnd::Player) + 1);
+
 QString frontEndName(FrontEnd frontEnd) {
-    switch (frontEnd) {
-    case FrontEnd::Wine:
-        return u"Wine"_s;
-    case FrontEnd::PlayOnLinux:
-        return u"PlayOnLinux"_s;
-    case FrontEnd::Bottles:
-        return u"Bottles"_s;
-    case FrontEnd::Lutris:
-        return u"Lutris"_s;
-    case FrontEnd::CrossOver:
-        return u"CrossOver"_s;
-    case FrontEnd::Steam:
-        return u"Steam"_s;
-    case FrontEnd::Heroic:
-        return u"Heroic"_s;
-    case FrontEnd::Winetricks:
-        return u"winetricks"_s;
-    case FrontEnd::Player:
-        break;
-    }
-    return u"dossier choisi"_s;
+    return frontEndNames.at(std::size_t(frontEnd)).toString();
 }
 
 QString changedOn(const QDateTime& time) {
