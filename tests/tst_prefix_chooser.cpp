@@ -1,6 +1,6 @@
 // The Wine prefix chooser as a player meets it: a row for each prefix, heard by its folder, its
-// front-end and when its settings changed, the focus on the row asked for; what Enter, a double
-// click, "Quitter" and Escape choose; and the settings file that keeps the choice.
+// front-end and when its settings changed, the focus on the row asked for; a double click; and the
+// settings file that keeps the choice.
 #include "chosen_prefix.h"
 #include "model/convention_catalogue.h"
 #include "prefix_chooser.h"
@@ -14,24 +14,20 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include <functional>
-
 using namespace Qt::StringLiterals;
 using namespace vornelle;
 
-using Action = std::function<void(PrefixChooser&)>;
-Q_DECLARE_METATYPE(Action)
 Q_DECLARE_METATYPE(vornelle::PrefixToChoose)
 
 namespace {
 
 const QDateTime earlier(QDate(2026, 3, 1), QTime(9, 5));
-const PrefixToChoose twoFound{{{u"/p/a"_s, FrontEnd::Lutris, earlier},
-                               {u"/p/b"_s, FrontEnd::Steam, earlier.addDays(40)},
-                               {u"/p/c"_s, FrontEnd::Player, earlier.addYears(1)}},
-                              1,
-                              {},
-                              {}};
+const PrefixToChoose threeFound{{{u"/p/a"_s, FrontEnd::Lutris, earlier},
+                                 {u"/p/b"_s, FrontEnd::Steam, earlier.addDays(40)},
+                                 {u"/p/c"_s, FrontEnd::Player, earlier.addYears(1)}},
+                                1,
+                                {},
+                                {}};
 
 // What a screen reader hears of the dialog's controls, the focused one marked by "*".
 QString heard(PrefixChooser& chooser) {
@@ -59,7 +55,7 @@ class TestPrefixChooser : public QObject {
         QTest::addColumn<PrefixToChoose>("choice");
         QTest::addColumn<QString>("heard");
         QTest::newRow("three found")
-            << twoFound
+            << threeFound
             << u"Préfixes Wine trouvés* | /p/a, Lutris, réglages modifiés le 1 mars 2026 à 09:05 | "
                "/p/b, Steam, réglages modifiés le 10 avril 2026 à 09:05* | /p/c, dossier choisi, "
                "réglages modifiés le 1 mars 2027 à 09:05 | Ouvrir | Autre dossier… | Quitter"_s;
@@ -82,42 +78,17 @@ class TestPrefixChooser : public QObject {
         QTEST(shown.replace(QChar(0xa0), u' '), "heard");
     }
 
-    void answers_data() {
-        QTest::addColumn<Action>("action");
-        QTest::addColumn<QString>("chosen"); // empty: the dialog was refused
-        const auto button = [](const QString& caption) {
-            return Action([caption](PrefixChooser& chooser) {
-                for (QPushButton* b : chooser.findChildren<QPushButton*>())
-                    if (b->text().remove(u'&') == caption)
-                        b->click();
-            });
-        };
-        const auto key = [](Qt::Key k) {
-            return Action([k](PrefixChooser& c) { QTest::keyClick(c.focusWidget(), k); });
-        };
-        QTest::newRow("Enter") << key(Qt::Key_Return) << u"/p/b"_s;
-        QTest::newRow("Up, Ouvrir") << Action([&](PrefixChooser& c) {
-            QTest::keyClick(c.focusWidget(), Qt::Key_Up);
-            button(u"Ouvrir"_s)(c);
-        }) << u"/p/a"_s;
-        QTest::newRow("a double click") << Action([](PrefixChooser& c) {
-            auto* rows = c.findChild<QListWidget*>();
-            const QPoint last = rows->visualItemRect(rows->item(2)).center();
-            QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, last);
-            QTest::mouseDClick(rows->viewport(), Qt::LeftButton, {}, last);
-        }) << u"/p/c"_s;
-        QTest::newRow("Quitter") << button(u"Quitter"_s) << QString();
-        QTest::newRow("Escape") << key(Qt::Key_Escape) << QString();
-    }
-
-    void answers() {
-        QFETCH(Action, action);
-        PrefixChooser chooser(twoFound);
+    // Enter, Up, Escape and "Quitter" are pressed on the real program by the CI's prefix check.
+    void doubleClickOpens() {
+        PrefixChooser chooser(threeFound);
         chooser.show();
         QVERIFY(QTest::qWaitForWindowActive(&chooser));
-        action(chooser);
-        QVERIFY(!chooser.isVisible());
-        QTEST(chooser.result() == QDialog::Accepted ? chooser.chosenPrefix() : QString(), "chosen");
+        auto* rows = chooser.findChild<QListWidget*>();
+        const QPoint last = rows->visualItemRect(rows->item(2)).center();
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, last);
+        QTest::mouseDClick(rows->viewport(), Qt::LeftButton, {}, last);
+        QCOMPARE(chooser.result(), QDialog::Accepted);
+        QCOMPARE(chooser.chosenPrefix(), u"/p/c"_s);
     }
 
     // The choice read back; a settings file that cannot be read is as if there were none, and
