@@ -24,9 +24,7 @@ QString readChosenPrefix() {
     return prefix.toString();
 }
 
-bool keepChosenPrefix(const QString& prefix) {
+void keepChosenPrefix(const QString& prefix) {
     ProgramSettings settings;
     settings.setValue(catalogue::chosenPrefixKey.toString(), prefix);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
 }

@@ -24,9 +24,10 @@ const QString placesUnderWine =
     "choisi la dernière fois ; sinon, sans choix passé, celui de ~/.wine, ou du seul\n"
     "préfixe qui en contient un parmi ceux de PlayOnLinux, Bottles, Lutris (~/Games),\n"
     "CrossOver, Steam (~/.local/share/Steam et ses bibliothèques, aussi en Flatpak),\n"
-    "Heroic (~/Games/Heroic/Prefixes/default) et winetricks\n"
-    "(~/.local/share/wineprefixes). Sinon, ou avec --choose-prefix, une fenêtre liste\n"
-    "les préfixes trouvés et le choix est retenu pour les démarrages suivants. Les\n"
+    "Heroic (~/Games/Heroic/Prefixes/default et ses dossiers) et winetricks\n"
+    "($XDG_DATA_HOME/wineprefixes, par défaut ~/.local/share/wineprefixes). Sinon,\n"
+    "ou avec --choose-prefix (qui passe avant WINEPREFIX), une fenêtre liste les\n"
+    "préfixes trouvés et le choix est retenu pour les démarrages suivants. Les\n"
     "systèmes et la copie de travail vont dans le dossier de --workdir, sinon de\n"
     "--documents, sinon dans le dossier courant."_s;
 const QString placesOnWindows =
@@ -55,8 +56,8 @@ struct Options {
         u"DOSSIER"_s};
     QCommandLineOption choosePrefix{
         u"choose-prefix"_s,
-        u"Choisir le préfixe Wine de Vornelle dans la liste des préfixes trouvés, même\n"
-        "si un choix a été retenu."_s};
+        u"Choisir le préfixe Wine de Vornelle parmi ceux trouvés, même si un choix a été "
+        "retenu (avant WINEPREFIX)."_s};
     QCommandLineOption documents{
         u"documents"_s,
         u"Travailler dans Documents/Systèmes d'enchères, créé s'il manque (pour le menu)."_s};

@@ -42,8 +42,11 @@ QString frontEndName(FrontEnd frontEnd) {
     return frontEndNames.at(std::size_t(frontEnd)).toString();
 }
 
+// "1er mars 2026 à 09:05", "10 avril 2026 à 18:30".
 QString changedOn(const QDateTime& time) {
-    return QLocale(QLocale::French).toString(time, u"d MMMM yyyy 'à' HH:mm"_s);
+    return QLocale(QLocale::French)
+        .toString(time, time.date().day() == 1 ? u"d'er' MMMM yyyy 'à' HH:mm"_s
+                                               : u"d MMMM yyyy 'à' HH:mm"_s);
 }
 
 // What the player reads above the rows: why he chooses, or that no prefix was found.
@@ -137,7 +140,8 @@ void PrefixChooser::addRows(const PrefixToChoose& choice) {
                            style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     rows_->setCurrentRow(int(choice.focused));
     rows_->setFocus();
-    connect(rows_, &QListWidget::itemActivated, this, &PrefixChooser::openRow);
+    // Enter reaches the default button, "Ouvrir".
+    connect(rows_, &QListWidget::itemDoubleClicked, this, &PrefixChooser::openRow);
     rows_->installEventFilter(this);
 }
 

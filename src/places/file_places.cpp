@@ -49,8 +49,10 @@ PrefixToChoose toChoose(const PrefixSearch& search, const QString& chosenBefore)
 
 HostFileChoice chooseUnderWine(const PlaceOptions& options, const PlaceEnvironment& environment,
                                const QString& chosenBefore) {
-    const QString named =
-        options.winePrefix.isEmpty() ? environment.winePrefix : options.winePrefix;
+    // Asked to choose, the player chooses whatever WINEPREFIX says.
+    const QString named = !options.winePrefix.isEmpty() ? options.winePrefix
+                          : options.choosePrefix       ? QString()
+                                                       : environment.winePrefix;
     if (!named.isEmpty())
         return HostFile(hostSettingsPathInPrefix(named));
     const QString before = QDir::isAbsolutePath(chosenBefore) ? chosenBefore : QString();

@@ -46,11 +46,12 @@ struct PrefixToChoose {
 using HostFileChoice = std::variant<HostFile, PrefixToChoose>;
 
 // The host settings file: the file given. Otherwise, on Windows, the one of drive C: with its
-// copy in %LOCALAPPDATA%. Under Wine, the one of the prefix given, or of WINEPREFIX, whether it
-// exists or not; else of the prefix that the player chose before (an absolute path, empty when
-// none), while it holds one; else, unless he chose before, of ~/.wine when it holds one, or of
-// the only prefix found that holds one. Otherwise, or when the options ask for it, the player
-// chooses among the prefixes found. Names are looked up in any letter case.
+// copy in %LOCALAPPDATA%. Under Wine, the one of the prefix given, or of WINEPREFIX unless the
+// options ask to choose, whether it exists or not; else of the prefix that the player chose
+// before (an absolute path, empty when none), while it holds one; else, unless he chose before, of
+// ~/.wine when it holds one, or of the only prefix found that holds one. Otherwise, or when the
+// options ask for it, the player chooses among the prefixes found. Names are looked up in any
+// letter case.
 [[nodiscard]] HostFileChoice chooseHostFile(const PlaceOptions& options,
                                             const PlaceEnvironment& environment,
                                             const QString& chosenBefore = {});

@@ -83,7 +83,7 @@ class Tokens {
 
 std::optional<QStringList> libraryFolderPaths(QByteArrayView text) {
     using Kind = Tokens::Kind;
-    Tokens tokens(text);
+    Tokens tokens(text.startsWith("\xEF\xBB\xBF") ? text.sliced(3) : text);
     QStringList paths;
     int depth = 0;
     while (const auto key = tokens.next()) {

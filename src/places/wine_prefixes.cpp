@@ -32,11 +32,16 @@ QString identity(const QString& folder) {
     return real.isEmpty() ? QDir::cleanPath(folder) : real;
 }
 
+// The libraries that a Steam folder lists; none when its list is not a file, cannot be read, is
+// too big to be one or is not well formed.
 QStringList librariesListedIn(const QString& steam) {
     QFile list(QDir(steam).filePath(catalogue::steamLibraryList.toString()));
-    if (list.size() > largestLibraryList || !list.open(QIODevice::ReadOnly))
+    if (!QFileInfo(list).isFile() || !list.open(QIODevice::ReadOnly))
         return {};
-    return libraryFolderPaths(list.readAll()).value_or(QStringList{});
+    const QByteArray text = list.read(largestLibraryList + 1);
+    if (text.size() > largestLibraryList)
+        return {};
+    return libraryFolderPaths(text).value_or(QStringList{});
 }
 
 // Steam's own folders, those of the links that exist, then the libraries that they list, each
@@ -79,7 +84,9 @@ QList<Place> places(const PrefixSearch& search) {
                      EachFolderPfx});
     list.append({FrontEnd::Heroic, at(catalogue::heroicPrefixes), Prefix});
     list.append({FrontEnd::Heroic, at(catalogue::heroicPrefixes), EachFolder});
-    const QDir data(search.dataHome.isEmpty() ? at(catalogue::defaultDataHome) : search.dataHome);
+    // A relative XDG_DATA_HOME is no data folder: it is ignored, as the XDG rules say.
+    const QDir data(QDir::isAbsolutePath(search.dataHome) ? search.dataHome
+                                                          : at(catalogue::defaultDataHome));
     list.append({FrontEnd::Winetricks, data.filePath(catalogue::winetricksPrefixes.toString()),
                  EachFolder});
     return list;
