@@ -17,10 +17,9 @@ bool holdsHostFile(const QString& prefix) {
     return QFileInfo(hostSettingsPathInPrefix(prefix)).isFile();
 }
 
+// Two prefixes that exist, however they are reached.
 bool samePrefix(const QString& a, const QString& b) {
-    const QString realA = QFileInfo(a).canonicalFilePath();
-    return realA.isEmpty() ? QDir::cleanPath(a) == QDir::cleanPath(b)
-                           : realA == QFileInfo(b).canonicalFilePath();
+    return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
 }
 
 // The prefixes found, with the one chosen before among them when it still holds a host file, and
