@@ -83,6 +83,10 @@ class TestHostPaths : public QObject {
 
     void placesOfOneRun() {
         QFETCH(Run, run);
+#ifdef Q_OS_WIN
+        if (!fields(run, u"file"_s).filter(u" -> "_s).isEmpty())
+            QSKIP("QFile::link makes a shortcut on Windows, not a link");
+#endif
         QTemporaryDir home;
         QVERIFY(makeFiles(QDir(home.path()), fields(run, u"file"_s)));
         const auto in = [&](const QString& key, const QString& otherwise = {}) {
