@@ -69,7 +69,3 @@ add_compile_options("$<$<COMPILE_LANGUAGE:CXX>:-ffile-prefix-map=${PROJECT_SOURC
 if(MINGW)
     add_link_options(-Wl,--no-insert-timestamp)
 endif()
-
-# Folders that an installation makes get these permissions, not the umask's.
-set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
-    GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
