@@ -53,6 +53,8 @@ if(NOT VORNELLE_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
     message(FATAL_ERROR "No build time from SOURCE_DATE_EPOCH, git or ${changelog_source}")
 endif()
 message(STATUS "Build time, from ${epoch_origin}: ${VORNELLE_SOURCE_DATE_EPOCH}")
+# In the cache too, for the scripts that pack a build (scripts/windows-pack).
+set(VORNELLE_SOURCE_DATE_EPOCH ${VORNELLE_SOURCE_DATE_EPOCH} CACHE INTERNAL "The build's time")
 
 # Every custom command runs with it: rcc, which otherwise keeps each file's modification time in
 # the resources it writes, and help2man, which otherwise dates the manual page by the clock. (The
