@@ -41,8 +41,8 @@ build_twice() {
             mkdir -p "$work/home"
             chown -R nobody:nogroup "$work/second" "$work/home"
         fi
-        echo "--- second build: $second, umask 077, UTC+14, C, host name autre-machine" \
-            "${other_user:+, user nobody}"
+        echo "--- second build: $second, umask 077, UTC+14, C, host name" \
+            "autre-machine${other_user:+, user nobody}"
         started=$(date +%s)
         # shellcheck disable=SC2016,SC2086
         unshare --uts sh -c 'hostname autre-machine && cd "$1" && umask 077 && shift &&
