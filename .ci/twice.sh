@@ -17,9 +17,9 @@ fail() {
 
 # Builds the commit twice with a script of the project, one build after the other, each in a
 # fresh clone: the first under umask 022, in UTC and C.UTF-8; the second with its files made under
-# umask 077, 14 hours ahead of UTC (another day for most of it), in the C locale, and as root
-# under another host name and, with --other-user, as the user nobody. Prints what each took.
-# build_twice [--other-user] <script>.
+# umask 077, 14 hours ahead of UTC (another day for most of it), in the locale second_locale
+# (default C), and as root under another host name and, with --other-user, as the user nobody.
+# Prints what each took. build_twice [--other-user] <script>.
 build_twice() {
     other_user=""
     if [ "$1" = --other-user ]; then
@@ -28,6 +28,7 @@ build_twice() {
         shift
     fi
     script=$1
+    locale=${second_locale:-C}
     echo "--- first build of $commit: $first, umask 022, UTC, C.UTF-8"
     git clone -q "$top" "$first"
     git -C "$first" checkout -q "$commit"
@@ -41,17 +42,17 @@ build_twice() {
             mkdir -p "$work/home"
             chown -R nobody:nogroup "$work/second" "$work/home"
         fi
-        echo "--- second build: $second, umask 077, UTC+14, C, host name" \
+        echo "--- second build: $second, umask 077, UTC+14, $locale, host name" \
             "autre-machine${other_user:+, user nobody}"
         started=$(date +%s)
         # shellcheck disable=SC2016,SC2086
         unshare --uts sh -c 'hostname autre-machine && cd "$1" && umask 077 && shift &&
-            exec "$@"' second "$second" $other_user env TZ=Pacific/Kiritimati LC_ALL=C "$script"
+            exec "$@"' second "$second" $other_user env TZ=Pacific/Kiritimati LC_ALL="$locale" "$script"
     else
-        echo "--- second build: $second, umask 077, UTC+14, C (same user and host name: not root," \
+        echo "--- second build: $second, umask 077, UTC+14, $locale (same user and host name: not root," \
             "or no namespace allowed)"
         started=$(date +%s)
-        (cd "$second" && umask 077 && TZ=Pacific/Kiritimati LC_ALL=C "$script")
+        (cd "$second" && umask 077 && TZ=Pacific/Kiritimati LC_ALL="$locale" "$script")
     fi
     second_seconds=$(($(date +%s) - started))
     echo "--- the builds took $first_seconds s and $second_seconds s"
