@@ -20,4 +20,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # built into the program, drawn without any image plugin.)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-dejavu-extra")
 
+# The members' times are the build's (cmake/reproducible.cmake), not the time of packing: cpack
+# reads SOURCE_DATE_EPOCH, which cmake/package_time.cmake sets from this.
+set(CPACK_VORNELLE_SOURCE_DATE_EPOCH ${VORNELLE_SOURCE_DATE_EPOCH})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/package_time.cmake)
+
 include(CPack)

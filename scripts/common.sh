@@ -30,3 +30,13 @@ build() {
     cmake -S "$top" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$build_dir" --parallel
 }
+
+# Writes the SHA-256 sums of files of one folder into SHA256SUMS there, in sha256sum's format and
+# with the names alone, and prints them: write_checksums <folder> <file name>...
+write_checksums() {
+    folder=$1
+    shift
+    (cd "$folder" && LC_ALL=C sha256sum "$@" >SHA256SUMS)
+    echo "Sommes de contrôle, $folder/SHA256SUMS :"
+    cat "$folder/SHA256SUMS"
+}
