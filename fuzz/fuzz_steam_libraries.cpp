@@ -1,5 +1,6 @@
-// The reader of Steam's list of libraries on any bytes, finding no more paths than it holds; and a list written from the input's
-// pieces, quotes and backslashes escaped, reads back as those pieces' paths.
+// The reader of Steam's list of libraries on any bytes, finding no more paths than it holds; and a
+// list written from the input's pieces, quotes and backslashes escaped, reads back as those pieces'
+// paths.
 #include "fuzz_check.h"
 #include "places/steam_libraries.h"
 

@@ -13,10 +13,6 @@ namespace vornelle {
 
 namespace {
 
-bool holdsHostFile(const QString& prefix) {
-    return QFileInfo(hostSettingsPathInPrefix(prefix)).isFile();
-}
-
 // Two prefixes that exist, however they are reached.
 bool samePrefix(const QString& a, const QString& b) {
     return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
@@ -50,19 +46,21 @@ HostFileChoice chooseUnderWine(const PlaceOptions& options, const PlaceEnvironme
                                const QString& chosenBefore) {
     // Asked to choose, the player chooses whatever WINEPREFIX says.
     const QString named = !options.winePrefix.isEmpty() ? options.winePrefix
-                          : options.choosePrefix       ? QString()
-                                                       : environment.winePrefix;
+                          : options.choosePrefix        ? QString()
+                                                        : environment.winePrefix;
     if (!named.isEmpty())
         return HostFile(hostSettingsPathInPrefix(named));
     const QString before = QDir::isAbsolutePath(chosenBefore) ? chosenBefore : QString();
-    if (!options.choosePrefix && !before.isEmpty() && holdsHostFile(before))
-        return HostFile(hostSettingsPathInPrefix(before));
     const QString homeWine =
         QDir(environment.homePath).filePath(catalogue::defaultWinePrefix.toString());
-    if (!options.choosePrefix && before.isEmpty() && holdsHostFile(homeWine))
+    if (!options.choosePrefix && !before.isEmpty() && holdsHostFile(before))
+        return HostFile(hostSettingsPathInPrefix(before));
+    // A player who never chose: ~/.wine, else the only prefix found.
+    const bool neverChose = !options.choosePrefix && before.isEmpty();
+    if (neverChose && holdsHostFile(homeWine))
         return HostFile(hostSettingsPathInPrefix(homeWine));
     PrefixToChoose choice = toChoose({environment.homePath, environment.dataHome}, before);
-    if (!options.choosePrefix && before.isEmpty() && choice.found.size() == 1)
+    if (neverChose && choice.found.size() == 1)
         return HostFile(hostSettingsPathInPrefix(choice.found.first().folder));
     return choice;
 }

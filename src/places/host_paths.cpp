@@ -36,6 +36,10 @@ QString hostSettingsPathInPrefix(const QString& prefix) {
                                             catalogue::hostSettingsFileName});
 }
 
+bool holdsHostFile(const QString& prefix) {
+    return QFileInfo(hostSettingsPathInPrefix(prefix)).isFile();
+}
+
 QString virtualStorePath(const QString& localAppData) {
     return entryIgnoringCase(QDir(localAppData),
                              {catalogue::virtualStoreFolder, catalogue::hostSettingsFolder,

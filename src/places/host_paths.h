@@ -16,6 +16,9 @@ QString hostSettingsPath(const QString& driveC);
 // same way.
 QString hostSettingsPathInPrefix(const QString& prefix);
 
+// Whether a Wine prefix holds a host settings file.
+bool holdsHostFile(const QString& prefix);
+
 // The copy of the host settings file that Windows keeps for the host in the user's local
 // application data, %LOCALAPPDATA%\VirtualStore\Windows\vornelle.ini, looked up the same way.
 QString virtualStorePath(const QString& localAppData);

@@ -153,7 +153,7 @@ std::variant<QString, MissingInFolder> prefixOfChosenFolder(const QString& folde
     const QFileInfo chosen(QDir::cleanPath(QDir(folder).absolutePath()));
     const QString prefix = prefixAbove(chosen);
     for (const QString& candidate : {chosen.absoluteFilePath(), prefix})
-        if (QFileInfo(hostSettingsPathInPrefix(candidate)).isFile())
+        if (holdsHostFile(candidate))
             return candidate;
     const QString file = hostSettingsPathInPrefix(prefix);
     const QFileInfo windows(QFileInfo(file).path());
