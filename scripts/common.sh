@@ -25,6 +25,11 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
 }
 
+# A value of a build folder's CMake cache: cache_value <build folder> <name:TYPE>.
+cache_value() {
+    sed -n "s/^$2=//p" "$1/CMakeCache.txt"
+}
+
 # Configures and builds into build/.
 build() {
     cmake -S "$top" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
