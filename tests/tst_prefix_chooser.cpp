@@ -21,11 +21,11 @@ Q_DECLARE_METATYPE(vornelle::PrefixToChoose)
 namespace {
 
 const QDateTime earlier(QDate(2026, 3, 1), QTime(9, 5));
-const PrefixToChoose threeFound{{{u"/p/a"_s, FrontEnd::Lutris, earlier},
-                                 {u"/p/b"_s, FrontEnd::Steam, earlier.addDays(40)},
-                                 {u"/p/c"_s, FrontEnd::Player, earlier.addYears(1)}},
+const PrefixToChoose threeFound{{{{u"/p/a"_s, FrontEnd::Lutris, earlier},
+                                  {u"/p/b"_s, FrontEnd::Steam, earlier.addDays(40)},
+                                  {u"/p/c"_s, FrontEnd::Player, earlier.addYears(1)}},
+                                 {}},
                                 1,
-                                {},
                                 {}};
 
 // What a screen reader hears of the dialog's controls, the focused one marked by "*".
@@ -58,7 +58,7 @@ class TestPrefixChooser : public QObject {
                "/p/b, Steam, réglages modifiés le 10 avril 2026 à 09:05* | /p/c, dossier choisi, "
                "réglages modifiés le 1er mars 2027 à 09:05 | Ouvrir | Autre dossier… | Quitter"_s;
         QTest::newRow("none found")
-            << PrefixToChoose{{}, -1, u"/p/x"_s, {u"/p/.wine"_s, u"/p/Games/*"_s}}
+            << PrefixToChoose{{{}, {u"/p/.wine"_s, u"/p/Games/*"_s}}, -1, u"/p/x"_s}
             << u"Autre dossier…* | Quitter | Le préfixe choisi la dernière fois, « /p/x », ne "
                "contient plus de fichier vornelle.ini.\n\nAucun préfixe Wine ne contient de "
                "fichier vornelle.ini. Endroits examinés : | /p/.wine\n/p/Games/*"_s;

@@ -21,7 +21,7 @@ bool samePrefix(const QString& a, const QString& b) {
 // The prefixes found, with the one chosen before among them when it still holds a host file, and
 // the row to focus: that one, else the one whose host file changed last.
 PrefixToChoose toChoose(const PrefixSearch& search, const QString& chosenBefore) {
-    PrefixToChoose choice{prefixesWithHostFile(search), -1, {}, placesLooked(search)};
+    PrefixToChoose choice{lookForPrefixes(search), -1, {}};
     QList<FoundPrefix>& found = choice.found;
     if (!chosenBefore.isEmpty() && holdsHostFile(chosenBefore)) {
         const qsizetype row =

@@ -36,11 +36,11 @@ struct PlaceEnvironment {
 };
 
 // Under Wine, with no prefix named: the player is to choose one of those found.
-struct PrefixToChoose {
-    QList<FoundPrefix> found;
-    qsizetype focused = -1;   // the prefix chosen before, else the one changed last; -1: none
-    QString goneChoice;       // the prefix chosen before, when it no longer holds a host file
-    QStringList placesLooked; // where prefixes were looked for
+// The prefixes found, and where to focus; the prefix chosen before, among them when it still
+// holds a host file.
+struct PrefixToChoose : PrefixesFound {
+    qsizetype focused = -1; // the prefix chosen before, else the one changed last; -1: none
+    QString goneChoice;     // the prefix chosen before, when it no longer holds a host file
 };
 
 using HostFileChoice = std::variant<HostFile, PrefixToChoose>;

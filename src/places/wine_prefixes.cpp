@@ -123,30 +123,24 @@ QString prefixAbove(const QFileInfo& folder) {
 
 } // namespace
 
-QList<FoundPrefix> prefixesWithHostFile(const PrefixSearch& search) {
-    QList<FoundPrefix> found;
+PrefixesFound lookForPrefixes(const PrefixSearch& search) {
+    PrefixesFound result;
     QSet<QString> seen;
     for (const Place& place : places(search)) {
+        result.placesLooked.append(place.kind == Place::Kind::Prefix ? place.folder
+                                   : place.kind == Place::Kind::EachFolder
+                                       ? place.folder + u"/*"_s
+                                       : place.folder + u"/*/"_s +
+                                             catalogue::steamPrefixInFolder.toString());
         for (const QString& prefix : prefixesIn(place)) {
             const QFileInfo file(hostSettingsPathInPrefix(prefix));
             if (!file.isFile() || seen.contains(identity(prefix)))
                 continue;
             seen.insert(identity(prefix));
-            found.append({prefix, place.frontEnd, file.lastModified()});
+            result.found.append({prefix, place.frontEnd, file.lastModified()});
         }
     }
-    return found;
-}
-
-QStringList placesLooked(const PrefixSearch& search) {
-    QStringList looked;
-    for (const Place& place : places(search)) {
-        looked.append(place.kind == Place::Kind::Prefix ? place.folder
-                      : place.kind == Place::Kind::EachFolder
-                          ? place.folder + u"/*"_s
-                          : place.folder + u"/*/"_s + catalogue::steamPrefixInFolder.toString());
-    }
-    return looked;
+    return result;
 }
 
 std::variant<QString, MissingInFolder> prefixOfChosenFolder(const QString& folder) {

@@ -36,15 +36,19 @@ struct PrefixSearch {
     QString dataHome;
 };
 
-// The prefixes that hold a host settings file, in the order looked through: ~/.wine, the prefixes
-// of PlayOnLinux, Bottles (also as a Flatpak), Lutris (~/Games), CrossOver, Steam (in every
-// library, each once however it is reached), Heroic and winetricks. A folder reached by two
-// paths is listed once, by the first.
-[[nodiscard]] QList<FoundPrefix> prefixesWithHostFile(const PrefixSearch& search);
+// What a look through the places where prefixes are kept finds.
+struct PrefixesFound {
+    // The prefixes that hold a host settings file, in the order looked through: ~/.wine, the
+    // prefixes of PlayOnLinux, Bottles (also as a Flatpak), Lutris (~/Games), CrossOver, Steam (in
+    // every library, each once however it is reached), Heroic and winetricks. A folder reached by
+    // two paths is listed once, by the first.
+    QList<FoundPrefix> found;
+    // The places looked through, for the player: each prefix, or "<folder>/*" for a folder of
+    // prefixes ("<folder>/*/pfx" for Steam's).
+    QStringList placesLooked;
+};
 
-// The places looked through, for the player: each prefix, or "<folder>/*" for a folder of
-// prefixes ("<folder>/*/pfx" for Steam's).
-[[nodiscard]] QStringList placesLooked(const PrefixSearch& search);
+[[nodiscard]] PrefixesFound lookForPrefixes(const PrefixSearch& search);
 
 // What a folder chosen by the player lacks: the prefix that it stands for, and the first piece
 // missing in it, relative to the prefix ("drive_c", "drive_c/windows" or
