@@ -98,12 +98,12 @@ PrefixChooser::PrefixChooser(const PrefixToChoose& choice, QWidget* parent) : QD
     problem_->setWordWrap(true);
     problem_->hide();
     layout->addWidget(problem_);
-    addButtons(layout, !choice.found.isEmpty());
+    addButtons(layout);
 }
 
-void PrefixChooser::addButtons(QLayout* layout, bool withRows) {
+void PrefixChooser::addButtons(QLayout* layout) {
     auto* buttons = new QDialogButtonBox(this);
-    if (withRows) {
+    if (rows_) {
         auto* open = buttons->addButton(u"&Ouvrir"_s, QDialogButtonBox::AcceptRole);
         open->setDefault(true);
         connect(open, &QPushButton::clicked, this, &PrefixChooser::openRow);
@@ -122,14 +122,12 @@ void PrefixChooser::addRows(const PrefixToChoose& choice) {
     rows_->setAccessibleName(u"Préfixes Wine trouvés"_s);
     rows_->setSpacing(3);
     for (const FoundPrefix& prefix : choice.found) {
-        const QString folder = shown(prefix.folder);
-        const QString changed = changedOn(prefix.hostFileChanged);
-        auto* row = new QListWidgetItem(u"%1\n%2 · réglages modifiés le %3"_s.arg(
-                                            folder, frontEndName(prefix.frontEnd), changed),
-                                        rows_);
+        // Seen on two lines, heard as one.
+        const QStringList parts{shown(prefix.folder), frontEndName(prefix.frontEnd),
+                                u"réglages modifiés le "_s + changedOn(prefix.hostFileChanged)};
+        auto* row = new QListWidgetItem(parts[0] + u'\n' + parts[1] + u" · "_s + parts[2], rows_);
         row->setData(Qt::UserRole, prefix.folder);
-        row->setData(Qt::AccessibleTextRole, u"%1, %2, réglages modifiés le %3"_s.arg(
-                                                 folder, frontEndName(prefix.frontEnd), changed));
+        row->setData(Qt::AccessibleTextRole, parts.join(u", "_s));
     }
     // Every row shown whole, up to five without scrolling.
     const int shownRows = int(std::min<qsizetype>(choice.found.size(), 5));

@@ -25,7 +25,7 @@ class PrefixChooser : public QDialog {
 
   private:
     void addRows(const vornelle::PrefixToChoose& choice);
-    void addButtons(QLayout* layout, bool withRows);
+    void addButtons(QLayout* layout);
     void tellCurrentRow();
     void openRow();
     void openOtherFolder();
