@@ -4,8 +4,6 @@
 # The one time that the build puts into what it makes (the times that rcc keeps in the resources,
 # the manual page's date, the package's files and members): SOURCE_DATE_EPOCH when it is set, else
 # the commit's date, else the changelog's. Sets VORNELLE_SOURCE_DATE_EPOCH.
-set(changelog_source ${PROJECT_SOURCE_DIR}/doc/changelog.in)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog_source})
 set(VORNELLE_SOURCE_DATE_EPOCH "")
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
     set(VORNELLE_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
@@ -41,11 +39,8 @@ else()
         endif()
     endif()
     if(NOT VORNELLE_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
-        # The date of the changelog's last entry: " -- name <address>  Mon, 07 Dec 2026 12:00:00 +0000".
-        file(STRINGS ${changelog_source} trailer REGEX "^ -- " LIMIT_COUNT 1)
-        string(REGEX REPLACE "^ -- .*  " "" changelog_date "${trailer}")
-        execute_process(COMMAND date -u -d "${changelog_date}" +%s
-                        OUTPUT_VARIABLE VORNELLE_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE)
+        # The release's date (cmake/release.cmake).
+        set(VORNELLE_SOURCE_DATE_EPOCH ${release_epoch})
         set(epoch_origin "the changelog")
     endif()
 endif()
