@@ -1,7 +1,7 @@
 // The host file's rules on the texts of tests/data/host: for each X.ini, X.read holds what every
 // line sets when read, and X.expected the text rewritten from the values below.
 #include "check_values.h"
-#include "hostfile/host_lines.h"
+#include "files/text_lines.h"
 #include "hostfile/host_reader.h"
 #include "hostfile/host_writer.h"
 #include "recording_target.h"
@@ -40,7 +40,7 @@ class TestHostFile : public QObject {
         QByteArray read;
         RecordingTarget byLine;
         int number = 0;
-        forEachHostLine(text, [&](QByteArrayView line) {
+        forEachLine(text, [&](QByteArrayView line) {
             RecordingTarget target;
             applyHostLine(line, target);
             ++number;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hostfile/file_io.h"
+#include "files/file_io.h"
 #include "model/side_settings.h"
 #include "places/host_paths.h"
 #include "systemfile/replace_guard.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "file_io.h"
+#include "files/file_io.h"
 #include "model/side_settings.h"
 #include "shown_lines.h"
 
