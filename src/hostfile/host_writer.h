@@ -2,7 +2,7 @@
 
 #include "files/file_io.h"
 #include "model/side_settings.h"
-#include "places/host_paths.h"
+#include "virtual_store.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,6 +1,6 @@
 #include "wine_prefixes.h"
 
-#include "host_paths.h"
+#include "file_lookup.h"
 #include "model/convention_catalogue.h"
 #include "steam_libraries.h"
 

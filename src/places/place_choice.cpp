@@ -1,5 +1,6 @@
-#include "file_places.h"
+#include "place_choice.h"
 
+#include "file_lookup.h"
 #include "model/convention_catalogue.h"
 
 #include <QCoreApplication>

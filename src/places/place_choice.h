@@ -1,7 +1,7 @@
 #pragma once
 
-#include "host_paths.h"
 #include "host_system.h"
+#include "hostfile/virtual_store.h"
 #include "wine_prefixes.h"
 
 #include <QString>
