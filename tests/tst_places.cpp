@@ -52,14 +52,10 @@ QString shownChoice(const HostFileChoice& choice) {
     if (const auto* host = std::get_if<HostFile>(&choice))
         return host->path + u' ' + host->virtualStoreCopy;
     const auto& toChoose = std::get<PrefixToChoose>(choice);
-    static const QStringList frontEnds{u"Wine"_s,   u"PlayOnLinux"_s, u"Bottles"_s,
-                                       u"Lutris"_s, u"CrossOver"_s,   u"Steam"_s,
-                                       u"Heroic"_s, u"winetricks"_s,  u"Player"_s};
     QString shown = u"choose:"_s;
     for (qsizetype i = 0; i < toChoose.found.size(); ++i)
-        shown += u' ' + toChoose.found[i].folder + u'(' +
-                 frontEnds[int(toChoose.found[i].frontEnd)] + u')' +
-                 (i == toChoose.focused ? u"*"_s : QString());
+        shown += u' ' + toChoose.found[i].folder + u'(' + shownName(toChoose.found[i].frontEnd) +
+                 u')' + (i == toChoose.focused ? u"*"_s : QString());
     if (!toChoose.goneChoice.isEmpty())
         shown += u" gone: "_s + toChoose.goneChoice;
     if (toChoose.found.isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "front_ends.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -8,20 +10,6 @@
 #include <variant>
 
 namespace vornelle {
-
-// Who keeps a Wine prefix: plain Wine (~/.wine), a Wine front-end, or the player himself, who
-// chose its folder.
-enum class FrontEnd {
-    Wine,
-    PlayOnLinux,
-    Bottles,
-    Lutris,
-    CrossOver,
-    Steam,
-    Heroic,
-    Winetricks,
-    Player
-};
 
 // A Wine prefix that holds a host settings file.
 struct FoundPrefix {
@@ -38,13 +26,13 @@ struct PrefixSearch {
 
 // What a look through the places where prefixes are kept finds.
 struct PrefixesFound {
-    // The prefixes that hold a host settings file, in the order looked through: ~/.wine, the
-    // prefixes of PlayOnLinux, Bottles (also as a Flatpak), Lutris (~/Games), CrossOver, Steam (in
-    // every library, each once however it is reached), Heroic and winetricks. A folder reached by
-    // two paths is listed once, by the first.
+    // The prefixes that hold a host settings file, in the order of frontEnds(); a folder reached
+    // by two paths is listed once, by the first.
     QList<FoundPrefix> found;
-    // The places looked through, for the player: each prefix, or "<folder>/*" for a folder of
-    // prefixes ("<folder>/*/pfx" for Steam's).
+    // The places looked through, for the player:
+    // - a prefix, as it is;
+    // - a folder of prefixes, as "<folder>/*";
+    // - a Steam library, as "<library>/steamapps/compatdata/*/pfx".
     QStringList placesLooked;
 };
 
