@@ -23,7 +23,10 @@ constexpr QStringView steamLibraryList = u"steamapps/libraryfolders.vdf";
 constexpr QStringView steamPrefixes = u"steamapps/compatdata";
 constexpr QStringView steamPrefixInFolder = u"pfx";
 
-// Where prefixes are: a prefix itself, each sub-folder of a folder, or each sub-folder's "pfx".
+// Where prefixes are, by kind:
+// - Prefix: the folder is one;
+// - EachFolder: each of its sub-folders is one;
+// - EachFolderPfx: each of its sub-folders' "pfx" is one.
 struct Place {
     enum class Kind { Prefix, EachFolder, EachFolderPfx };
     FrontEnd frontEnd;
@@ -126,8 +129,10 @@ bool isNamed(const QFileInfo& folder, QStringView name) {
     return folder.fileName().compare(name, Qt::CaseInsensitive) == 0;
 }
 
-// The prefix that a folder is part of, by its name and its parent's: the folder itself, unless it
-// is a drive_c or a drive_c's windows folder.
+// The prefix that a folder is part of, by its name and its parent's:
+// - the parent of a drive_c;
+// - the grandparent of a drive_c's windows folder;
+// - otherwise the folder itself.
 QString prefixAbove(const QFileInfo& folder) {
     const QFileInfo parent(folder.absolutePath());
     if (isNamed(folder, catalogue::hostSettingsFolder) && isNamed(parent, catalogue::wineDriveC))

@@ -46,9 +46,9 @@ struct MissingInFolder {
     QString missing;
 };
 
-// The prefix of a folder chosen by the player: the folder itself when it is a prefix holding a
-// host settings file, or the prefix whose drive_c or whose drive_c's windows folder it is; names
-// in any letter case.
+// The prefix of a folder chosen by the player, names in any letter case:
+// - the folder itself, when it is a prefix that holds a host settings file;
+// - the prefix whose drive_c, or whose drive_c's windows folder, it is.
 [[nodiscard]] std::variant<QString, MissingInFolder> prefixOfChosenFolder(const QString& folder);
 
 } // namespace vornelle
