@@ -2,8 +2,8 @@
 // the line reader against the line rules, the key scanner against 40 plain searches, the reader
 // against its lines read one by one, and the rewrite against 40 plain searches and replacements
 // per line. The first 40 bytes of the input also choose the values that the rewrite writes.
+#include "files/text_lines.h"
 #include "fuzz_check.h"
-#include "hostfile/host_lines.h"
 #include "hostfile/host_reader.h"
 #include "hostfile/host_writer.h"
 #include "hostfile/key_scan.h"
@@ -23,7 +23,7 @@ QList<QByteArrayView> checkedLines(QByteArrayView text) {
     QList<QByteArrayView> lines;
     const char* next = text.data();
     const char* const end = text.data() + text.size();
-    forEachHostLine(text, [&](QByteArrayView line) {
+    forEachLine(text, [&](QByteArrayView line) {
         require(line.data() == next && line.data() + line.size() <= end, "line out of place");
         require(!line.contains('\r') && !line.contains('\n'), "line end inside a line");
         next = line.data() + line.size();

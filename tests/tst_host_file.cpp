@@ -1,9 +1,11 @@
 // The host file's rules on the texts of tests/data/host: for each X.ini, X.read holds what every
-// line sets when read, and X.expected the text rewritten from the values below.
+// line sets when read, and X.expected the text rewritten from the values below; then which file
+// a transfer reads and writes.
 #include "check_values.h"
-#include "hostfile/host_lines.h"
+#include "files/text_lines.h"
 #include "hostfile/host_reader.h"
 #include "hostfile/host_writer.h"
+#include "hostfile/virtual_store.h"
 #include "recording_target.h"
 #include "test_files.h"
 
@@ -40,7 +42,7 @@ class TestHostFile : public QObject {
         QByteArray read;
         RecordingTarget byLine;
         int number = 0;
-        forEachHostLine(text, [&](QByteArrayView line) {
+        forEachLine(text, [&](QByteArrayView line) {
             RecordingTarget target;
             applyHostLine(line, target);
             ++number;
@@ -56,6 +58,28 @@ class TestHostFile : public QObject {
         const QByteArray rewritten =
             rewriteHostText(text, sideToWrite(Side::NS), sideToWrite(Side::EO));
         QVERIFY(matchesStored(rewritten, name + u".expected"_s));
+    }
+
+    // Which file a transfer reads and then, when writing it failed, writes instead.
+    void hostFileReadThenWritten_data() {
+        QTest::addColumn<QString>("copy"); // the host's copy in the VirtualStore; empty: none
+        QTest::addColumn<bool>("copyExists");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("files");
+        QTest::newRow("no copy, refused") << QString() << false << true << u"ini"_s;
+        QTest::newRow("copy to come, refused") << u"vs"_s << false << true << u"ini vs"_s;
+        QTest::newRow("copy to come, failed") << u"vs"_s << false << false << u"ini"_s;
+        QTest::newRow("copy there, refused") << u"vs"_s << true << true << u"vs"_s;
+    }
+
+    void hostFileReadThenWritten() {
+        QFETCH(QString, copy);
+        QFETCH(bool, copyExists);
+        QFETCH(bool, refused);
+        const HostFile host(u"ini"_s, copy);
+        const auto next = fileToWriteNext(host, copyExists, refused);
+        QTEST(QString(fileHostReads(host, copyExists) + u' ' + next.value_or(QString())).trimmed(),
+              "files");
     }
 };
 QTEST_APPLESS_MAIN(TestHostFile)

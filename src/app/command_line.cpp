@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "places/front_ends.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -15,21 +17,77 @@ namespace {
 constexpr int answered = 0;
 constexpr int wrongCommandLine = 2;
 
-// Wrapped by hand: the parser prints them as they are.
+// The parser prints the description as it is: its width is that of the parser's own texts.
+constexpr qsizetype helpWidth = 79;
+
 const QString purpose =
     u"Règle les conventions d'enchères que Vornelle joue pour Nord-Sud et Est-Ouest.\n\n"_s;
-const QString placesUnderWine =
-    u"Le fichier de réglages de Vornelle est celui de --host-file ; sinon celui du\n"
-    "préfixe Wine de --wineprefix, sinon de WINEPREFIX ; sinon celui du préfixe\n"
-    "choisi la dernière fois ; sinon, sans choix passé, celui de ~/.wine, ou du seul\n"
-    "préfixe qui en contient un parmi ceux de PlayOnLinux, Bottles, Lutris (~/Games),\n"
-    "CrossOver, Steam (~/.local/share/Steam et ses bibliothèques, aussi en Flatpak),\n"
-    "Heroic (~/Games/Heroic/Prefixes/default et ses dossiers) et winetricks\n"
-    "($XDG_DATA_HOME/wineprefixes, par défaut ~/.local/share/wineprefixes). Sinon,\n"
-    "ou avec --choose-prefix (qui passe avant WINEPREFIX), une fenêtre liste les\n"
-    "préfixes trouvés et le choix est retenu pour les démarrages suivants. Les\n"
-    "systèmes et la copie de travail vont dans le dossier de --workdir, sinon de\n"
-    "--documents, sinon dans le dossier courant."_s;
+
+// `text` cut at its spaces into lines of helpWidth characters at most, where its words allow.
+// Its no-break spaces join words, and are printed as spaces.
+QString wrapped(const QString& text) {
+    QString lines;
+    qsizetype width = 0; // of the line being filled
+    for (const QString& word : text.split(u' ')) {
+        if (width > 0 && width + 1 + word.size() > helpWidth) {
+            lines += u'\n';
+            width = 0;
+        } else if (width > 0) {
+            lines += u' ';
+            ++width;
+        }
+        lines += word;
+        width += word.size();
+    }
+    return lines.replace(u'\u00a0', u' ');
+}
+
+// A front-end's folder as the help names it.
+QString folderInHelp(const vornelle::FrontEndFolder& folder) {
+    const QString path = folder.path.toString();
+    const QString where =
+        folder.under == vornelle::Under::Home
+            ? u"~/"_s + path
+            : u"$%1/%2, par défaut ~/%3/%2"_s.arg(QLatin1StringView(vornelle::dataHomeVariable),
+                                                  path, vornelle::defaultDataHome);
+    return folder.look == vornelle::Look::PrefixAndEachFolder ? where + u" et ses dossiers"_s
+                                                              : where;
+}
+
+// Every front-end that has folders, but plain Wine, which is named before:
+// "<name> (<folder>, <folder>), <name> (<folder>) et <name> (<folder>)".
+QString frontEndsInHelp() {
+    using namespace vornelle;
+    QStringList named;
+    for (const FrontEndRow& row : frontEnds()) {
+        QStringList folders;
+        bool libraries = false;
+        for (const FrontEndFolder& folder : row.folders) {
+            folders.append(folderInHelp(folder));
+            libraries = libraries || folder.look == Look::LibraryFolder;
+        }
+        if (libraries)
+            folders.last() += u" et les autres bibliothèques de "_s + row.shownName.toString();
+        if (row.frontEnd != FrontEnd::Wine && !folders.isEmpty())
+            named.append(u"%1 (%2)"_s.arg(row.shownName, folders.join(u", "_s)));
+    }
+    const QString last = named.takeLast();
+    return named.join(u", "_s) + u" et "_s + last;
+}
+
+QString placesUnderWine() {
+    return wrapped(
+        u"Le fichier de réglages de Vornelle est celui de --host-file\u00a0; sinon celui du "
+        "préfixe Wine de --wineprefix, sinon de WINEPREFIX\u00a0; sinon celui du préfixe choisi "
+        "la dernière fois\u00a0; sinon, sans choix passé, celui de ~/%1, ou du seul préfixe qui "
+        "en contient un parmi ceux de %2. Sinon, ou avec --choose-prefix (qui passe avant "
+        "WINEPREFIX), une fenêtre liste les préfixes trouvés et le choix est retenu pour les "
+        "démarrages suivants. Les systèmes et la copie de travail vont dans le dossier de "
+        "--workdir, sinon de --documents, sinon dans le dossier courant."_s.arg(
+            vornelle::defaultWinePrefix, frontEndsInHelp()));
+}
+
+// Wrapped by hand.
 const QString placesOnWindows =
     u"Le fichier de réglages de Vornelle est celui de --host-file ; sinon la copie\n"
     "que Windows en garde pour Vornelle, si elle existe :\n"
@@ -88,7 +146,7 @@ std::variant<vornelle::PlaceOptions, int> parse(const QStringList& arguments,
     const Options options(underWine);
     QList<const QCommandLineOption*> folders{&options.workFolder};
     QCommandLineParser parser;
-    parser.setApplicationDescription(purpose + (underWine ? placesUnderWine : placesOnWindows));
+    parser.setApplicationDescription(purpose + (underWine ? placesUnderWine() : placesOnWindows));
     parser.addOptions({options.help, options.version});
     if (underWine) {
         parser.addOptions({options.winePrefix, options.choosePrefix});

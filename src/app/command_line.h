@@ -1,6 +1,6 @@
 #pragma once
 
-#include "places/file_places.h"
+#include "places/place_choice.h"
 
 #include <variant>
 

@@ -6,6 +6,7 @@
 #include "hostfile/host_writer.h"
 #include "layout_table.h"
 #include "model/convention_catalogue.h"
+#include "places/file_lookup.h"
 #include "shown_lines_model.h"
 #include "systemfile/system_file_format.h"
 #include "tri_state_check_box.h"

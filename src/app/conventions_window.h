@@ -1,8 +1,8 @@
 #pragma once
 
-#include "hostfile/file_io.h"
+#include "files/file_io.h"
+#include "hostfile/virtual_store.h"
 #include "model/side_settings.h"
-#include "places/host_paths.h"
 #include "systemfile/replace_guard.h"
 #include "window_widgets.h"
 

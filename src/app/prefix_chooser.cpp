@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <array>
 
 using namespace Qt::StringLiterals;
 using namespace vornelle;
@@ -29,17 +28,6 @@ QString shown(const QString& folder) {
     if (folder == home || folder.startsWith(home + u'/'))
         return u'~' + folder.sliced(home.size());
     return folder;
-}
-
-// By FrontEnd.
-constexpr std::array<QStringView, 9> frontEndNames{u"Wine",   u"PlayOnLinux", u"Bottles",
-                                                   u"Lutris", u"CrossOver",   u"Steam",
-                                                   u"Heroic", u"winetricks",  u"dossier choisi"};
-
-static_assert(frontEndNames.size() == std::size_t(FrontEnd::Player) + 1);
-
-QString frontEndName(FrontEnd frontEnd) {
-    return frontEndNames.at(std::size_t(frontEnd)).toString();
 }
 
 // "1er mars 2026 à 09:05", "10 avril 2026 à 18:30".
@@ -123,7 +111,7 @@ void PrefixChooser::addRows(const PrefixToChoose& choice) {
     rows_->setSpacing(3);
     for (const FoundPrefix& prefix : choice.found) {
         // Seen on two lines, heard as one.
-        const QStringList parts{shown(prefix.folder), frontEndName(prefix.frontEnd),
+        const QStringList parts{shown(prefix.folder), shownName(prefix.frontEnd),
                                 u"réglages modifiés le "_s + changedOn(prefix.hostFileChanged)};
         auto* row = new QListWidgetItem(parts[0] + u'\n' + parts[1] + u" · "_s + parts[2], rows_);
         row->setData(Qt::UserRole, prefix.folder);

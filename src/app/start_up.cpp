@@ -2,6 +2,7 @@
 
 #include "chosen_prefix.h"
 #include "conventions_window.h"
+#include "places/file_lookup.h"
 #include "prefix_chooser.h"
 #include "window_texts.h"
 

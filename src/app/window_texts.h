@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hostfile/file_io.h"
+#include "files/file_io.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,6 +1,6 @@
 #include "host_reader.h"
 
-#include "host_lines.h"
+#include "files/text_lines.h"
 #include "key_scan.h"
 #include "model/convention_catalogue.h"
 

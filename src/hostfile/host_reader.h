@@ -1,6 +1,6 @@
 #pragma once
 
-#include "file_io.h"
+#include "files/file_io.h"
 #include "model/side_settings.h"
 #include "shown_lines.h"
 
@@ -9,8 +9,11 @@
 namespace vornelle {
 
 // Sets, through `target`, every setting whose key occurs in `line`, testing the 40 keys in
-// catalogue order. A line equal to the group's literal gives one value, any other line holding
-// the key the other one; a 1NT line that is not the key and a bound of 10 to 16 sets nothing.
+// catalogue order:
+// - a check box or the opening: a line that is the key and its group's literal gives one value,
+//   any other line that holds the key the other one;
+// - a 1NT range: a line that is the key and a bound of 10 to 16 gives that range, any other
+//   sets nothing.
 void applyHostLine(QByteArrayView line, SettingsTarget& target);
 
 // Copies the host settings file into the working copy, every line ended by CR LF. An empty host

@@ -1,6 +1,6 @@
 #include "host_writer.h"
 
-#include "host_lines.h"
+#include "files/text_lines.h"
 #include "key_scan.h"
 #include "model/convention_catalogue.h"
 
@@ -104,7 +104,7 @@ QByteArray rewriteHostText(QByteArrayView text, const SideSettings& ns, const Si
     KeyScanner keys(text);
     Output out(text.size() + text.size() / 16 + 2);
     const char* copied = text.data(); // every byte before it has its place in `out`
-    forEachHostLineAndEnd(text, [&](QByteArrayView line, QByteArrayView end) {
+    forEachLineAndEnd(text, [&](QByteArrayView line, QByteArrayView end) {
         const QByteArray* replaced = replacement(keys.keysInLine(line), lines);
         if (!replaced && end.size() == lineEnd.size()) // the only end of two bytes is CR LF
             return;

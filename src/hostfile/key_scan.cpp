@@ -1,6 +1,6 @@
 #include "key_scan.h"
 
-#include "host_lines.h"
+#include "files/text_lines.h"
 #include "model/convention_catalogue.h"
 
 #include <array>

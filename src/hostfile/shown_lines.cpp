@@ -1,13 +1,13 @@
 #include "shown_lines.h"
 
-#include "host_lines.h"
+#include "files/text_lines.h"
 #include "model/windows_1252.h"
 
 namespace vornelle {
 
 ShownLines::ShownLines(QByteArray text) : text_(std::move(text)) {
     const char* const begin = text_.constData();
-    forEachHostLine(text_, [&](QByteArrayView line) {
+    forEachLine(text_, [&](QByteArrayView line) {
         spans_.append({line.data() - begin, line.size()});
     });
 }

@@ -9,8 +9,9 @@
 #include <array>
 #include <optional>
 
-// The fixed table of every setting this program edits, by group and row: the host keys of each
-// side, the 1NT ranges, and the literals that the host file and the system files are made of.
+// The conventions that this program edits, by group and row: the host keys of each side and the
+// 1NT ranges. Then the literals of the files: the host file's, the system files', the working
+// copy's and the program's own settings.
 namespace vornelle::catalogue {
 
 // A setting's key in the host file for each side. Letter case is part of a key, and the two
@@ -96,30 +97,6 @@ inline constexpr QStringView hostSettingsFileName = u"vornelle.ini";
 inline constexpr QStringView virtualStoreFolder = u"VirtualStore";
 inline constexpr const char* winePrefixVariable = "WINEPREFIX";
 inline constexpr QStringView wineDriveC = u"drive_c";
-// Where Wine prefixes are kept, relative to the home folder: plain Wine's default prefix, and the
-// folders where Wine front-ends make one prefix per sub-folder.
-inline constexpr QStringView defaultWinePrefix = u".wine";
-inline constexpr QStringView playOnLinuxPrefixes = u".PlayOnLinux/wineprefix";
-inline constexpr QStringView bottlesPrefixes = u".local/share/bottles/bottles";
-inline constexpr QStringView bottlesFlatpakPrefixes =
-    u".var/app/com.usebottles.bottles/data/bottles/bottles";
-inline constexpr QStringView lutrisPrefixes = u"Games";
-inline constexpr QStringView crossOverPrefixes = u".cxoffice";
-// Steam's own library folders, native and as a Flatpak, and the links that lead to the native one;
-// in a library, the list of the other libraries, and the folder of one prefix per program, each in
-// its sub-folder "pfx".
-inline constexpr std::array<QStringView, 2> steamFolders{
-    u".local/share/Steam", u".var/app/com.valvesoftware.Steam/.local/share/Steam"};
-inline constexpr std::array<QStringView, 2> steamLinks{u".steam/steam", u".steam/root"};
-inline constexpr QStringView steamLibraryList = u"steamapps/libraryfolders.vdf";
-inline constexpr QStringView steamPrefixes = u"steamapps/compatdata";
-inline constexpr QStringView steamPrefixInFolder = u"pfx";
-// Heroic's default prefix, which also holds its other prefixes.
-inline constexpr QStringView heroicPrefixes = u"Games/Heroic/Prefixes/default";
-// winetricks' named prefixes, in the user's data folder.
-inline constexpr const char* dataHomeVariable = "XDG_DATA_HOME";
-inline constexpr QStringView defaultDataHome = u".local/share";
-inline constexpr QStringView winetricksPrefixes = u"wineprefixes";
 // The program's own settings: the prefix that the player chose.
 inline constexpr QStringView settingsOrganisation = u"systemes-encheres";
 inline constexpr QStringView settingsApplication = u"systemes-encheres";

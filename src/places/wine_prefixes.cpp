@@ -1,6 +1,6 @@
 #include "wine_prefixes.h"
 
-#include "host_paths.h"
+#include "file_lookup.h"
 #include "model/convention_catalogue.h"
 #include "steam_libraries.h"
 
@@ -17,8 +17,16 @@ namespace {
 
 // A list of Steam libraries is a few lines; a bigger file is not one.
 constexpr qint64 largestLibraryList = 1 << 20;
+// In a Steam library: the list of the other libraries, and the folder of one prefix per program,
+// each in its sub-folder "pfx".
+constexpr QStringView steamLibraryList = u"steamapps/libraryfolders.vdf";
+constexpr QStringView steamPrefixes = u"steamapps/compatdata";
+constexpr QStringView steamPrefixInFolder = u"pfx";
 
-// Where prefixes are: a prefix itself, each sub-folder of a folder, or each sub-folder's "pfx".
+// Where prefixes are, by kind:
+// - Prefix: the folder is one;
+// - EachFolder: each of its sub-folders is one;
+// - EachFolderPfx: each of its sub-folders' "pfx" is one.
 struct Place {
     enum class Kind { Prefix, EachFolder, EachFolderPfx };
     FrontEnd frontEnd;
@@ -35,7 +43,7 @@ QString identity(const QString& folder) {
 // The libraries that a Steam folder lists; none when its list is not a file, cannot be read, is
 // too big to be one or is not well formed.
 QStringList librariesListedIn(const QString& steam) {
-    QFile list(QDir(steam).filePath(catalogue::steamLibraryList.toString()));
+    QFile list(QDir(steam).filePath(steamLibraryList.toString()));
     if (!QFileInfo(list).isFile() || !list.open(QIODevice::ReadOnly))
         return {};
     const QByteArray text = list.read(largestLibraryList + 1);
@@ -44,15 +52,8 @@ QStringList librariesListedIn(const QString& steam) {
     return libraryFolderPaths(text).value_or(QStringList{});
 }
 
-// Steam's own folders, those of the links that exist, then the libraries that they list, each
-// folder once.
-QStringList steamLibraries(const QDir& home) {
-    QStringList steams;
-    for (const QStringView folder : catalogue::steamFolders)
-        steams.append(home.filePath(folder.toString()));
-    for (const QStringView link : catalogue::steamLinks)
-        if (QFileInfo(home.filePath(link.toString())).isDir())
-            steams.append(home.filePath(link.toString()));
+// The Steam folders, then the libraries that they list, each folder once.
+QStringList steamLibraries(const QStringList& steams) {
     QStringList libraries;
     QSet<QString> seen;
     const auto add = [&](const QString& folder) {
@@ -69,26 +70,45 @@ QStringList steamLibraries(const QDir& home) {
     return libraries;
 }
 
-QList<Place> places(const PrefixSearch& search) {
+// The places of one front-end: its folders in the table's order, then its Steam libraries.
+void addPlaces(QList<Place>& places, const FrontEndRow& row, const QDir& home, const QDir& data) {
     using enum Place::Kind;
+    QStringList steams;
+    for (const FrontEndFolder& folder : row.folders) {
+        const QString path =
+            (folder.under == Under::Home ? home : data).filePath(folder.path.toString());
+        switch (folder.look) {
+        case Look::Prefix:
+            places.append({row.frontEnd, path, Prefix});
+            break;
+        case Look::PrefixAndEachFolder:
+            places.append({row.frontEnd, path, Prefix});
+            [[fallthrough]];
+        case Look::EachFolder:
+            places.append({row.frontEnd, path, EachFolder});
+            break;
+        case Look::LibraryLink:
+            if (!QFileInfo(path).isDir())
+                break;
+            [[fallthrough]];
+        case Look::LibraryFolder:
+            steams.append(path);
+        }
+    }
+    for (const QString& library : steamLibraries(steams))
+        places.append(
+            {row.frontEnd, QDir(library).filePath(steamPrefixes.toString()), EachFolderPfx});
+}
+
+QList<Place> places(const PrefixSearch& search) {
     const QDir home(search.homePath);
-    const auto at = [&home](QStringView folder) { return home.filePath(folder.toString()); };
-    QList<Place> list{{FrontEnd::Wine, at(catalogue::defaultWinePrefix), Prefix},
-                      {FrontEnd::PlayOnLinux, at(catalogue::playOnLinuxPrefixes), EachFolder},
-                      {FrontEnd::Bottles, at(catalogue::bottlesPrefixes), EachFolder},
-                      {FrontEnd::Bottles, at(catalogue::bottlesFlatpakPrefixes), EachFolder},
-                      {FrontEnd::Lutris, at(catalogue::lutrisPrefixes), EachFolder},
-                      {FrontEnd::CrossOver, at(catalogue::crossOverPrefixes), EachFolder}};
-    for (const QString& library : steamLibraries(home))
-        list.append({FrontEnd::Steam, QDir(library).filePath(catalogue::steamPrefixes.toString()),
-                     EachFolderPfx});
-    list.append({FrontEnd::Heroic, at(catalogue::heroicPrefixes), Prefix});
-    list.append({FrontEnd::Heroic, at(catalogue::heroicPrefixes), EachFolder});
     // A relative XDG_DATA_HOME is no data folder: it is ignored, as the XDG rules say.
-    const QDir data(QDir::isAbsolutePath(search.dataHome) ? search.dataHome
-                                                          : at(catalogue::defaultDataHome));
-    list.append({FrontEnd::Winetricks, data.filePath(catalogue::winetricksPrefixes.toString()),
-                 EachFolder});
+    const QDir data(QDir::isAbsolutePath(search.dataHome)
+                        ? search.dataHome
+                        : home.filePath(defaultDataHome.toString()));
+    QList<Place> list;
+    for (const FrontEndRow& row : frontEnds())
+        addPlaces(list, row, home, data);
     return list;
 }
 
@@ -99,10 +119,9 @@ QStringList prefixesIn(const Place& place) {
     QStringList prefixes;
     for (const QString& name :
          folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
-        prefixes.append(
-            place.kind == Place::Kind::EachFolder
-                ? folder.filePath(name)
-                : folder.filePath(name + u'/' + catalogue::steamPrefixInFolder.toString()));
+        prefixes.append(place.kind == Place::Kind::EachFolder
+                            ? folder.filePath(name)
+                            : folder.filePath(name + u'/' + steamPrefixInFolder.toString()));
     return prefixes;
 }
 
@@ -110,8 +129,10 @@ bool isNamed(const QFileInfo& folder, QStringView name) {
     return folder.fileName().compare(name, Qt::CaseInsensitive) == 0;
 }
 
-// The prefix that a folder is part of, by its name and its parent's: the folder itself, unless it
-// is a drive_c or a drive_c's windows folder.
+// The prefix that a folder is part of, by its name and its parent's:
+// - the parent of a drive_c;
+// - the grandparent of a drive_c's windows folder;
+// - otherwise the folder itself.
 QString prefixAbove(const QFileInfo& folder) {
     const QFileInfo parent(folder.absolutePath());
     if (isNamed(folder, catalogue::hostSettingsFolder) && isNamed(parent, catalogue::wineDriveC))
@@ -130,8 +151,7 @@ PrefixesFound lookForPrefixes(const PrefixSearch& search) {
         result.placesLooked.append(place.kind == Place::Kind::Prefix ? place.folder
                                    : place.kind == Place::Kind::EachFolder
                                        ? place.folder + u"/*"_s
-                                       : place.folder + u"/*/"_s +
-                                             catalogue::steamPrefixInFolder.toString());
+                                       : place.folder + u"/*/"_s + steamPrefixInFolder.toString());
         for (const QString& prefix : prefixesIn(place)) {
             const QFileInfo file(hostSettingsPathInPrefix(prefix));
             if (!file.isFile() || seen.contains(identity(prefix)))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "front_ends.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -8,20 +10,6 @@
 #include <variant>
 
 namespace vornelle {
-
-// Who keeps a Wine prefix: plain Wine (~/.wine), a Wine front-end, or the player himself, who
-// chose its folder.
-enum class FrontEnd {
-    Wine,
-    PlayOnLinux,
-    Bottles,
-    Lutris,
-    CrossOver,
-    Steam,
-    Heroic,
-    Winetricks,
-    Player
-};
 
 // A Wine prefix that holds a host settings file.
 struct FoundPrefix {
@@ -38,13 +26,13 @@ struct PrefixSearch {
 
 // What a look through the places where prefixes are kept finds.
 struct PrefixesFound {
-    // The prefixes that hold a host settings file, in the order looked through: ~/.wine, the
-    // prefixes of PlayOnLinux, Bottles (also as a Flatpak), Lutris (~/Games), CrossOver, Steam (in
-    // every library, each once however it is reached), Heroic and winetricks. A folder reached by
-    // two paths is listed once, by the first.
+    // The prefixes that hold a host settings file, in the order of frontEnds(); a folder reached
+    // by two paths is listed once, by the first.
     QList<FoundPrefix> found;
-    // The places looked through, for the player: each prefix, or "<folder>/*" for a folder of
-    // prefixes ("<folder>/*/pfx" for Steam's).
+    // The places looked through, for the player:
+    // - a prefix, as it is;
+    // - a folder of prefixes, as "<folder>/*";
+    // - a Steam library, as "<library>/steamapps/compatdata/*/pfx".
     QStringList placesLooked;
 };
 
@@ -58,9 +46,9 @@ struct MissingInFolder {
     QString missing;
 };
 
-// The prefix of a folder chosen by the player: the folder itself when it is a prefix holding a
-// host settings file, or the prefix whose drive_c or whose drive_c's windows folder it is; names
-// in any letter case.
+// The prefix of a folder chosen by the player, names in any letter case:
+// - the folder itself, when it is a prefix that holds a host settings file;
+// - the prefix whose drive_c, or whose drive_c's windows folder, it is.
 [[nodiscard]] std::variant<QString, MissingInFolder> prefixOfChosenFolder(const QString& folder);
 
 } // namespace vornelle

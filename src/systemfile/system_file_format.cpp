@@ -1,6 +1,6 @@
 #include "system_file_format.h"
 
-#include "hostfile/host_lines.h"
+#include "files/text_lines.h"
 #include "model/convention_catalogue.h"
 #include "model/windows_1252.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hostfile/file_io.h"
+#include "files/file_io.h"
 #include "model/side_settings.h"
 
 #include <QByteArray>
@@ -15,9 +15,11 @@ namespace vornelle {
 // texts between double quotes in the 8-bit code page.
 QByteArray encodeSystemFile(const SideSettings& settings);
 
-// Reads a system file field by field: blanks before a field are skipped; a field that begins
-// with a double quote runs to the next double quote, and the comma or line end after it is
-// consumed; any other field runs to the next comma or line end.
+// Reads a system file field by field:
+// - blanks before a field are skipped;
+// - a field that begins with a double quote runs to the next double quote, and the comma or line
+//   end after it is consumed;
+// - any other field runs to the next comma or line end.
 class FieldReader {
   public:
     struct Field {

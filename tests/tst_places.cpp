@@ -1,5 +1,5 @@
-#include "places/file_places.h"
-#include "places/host_paths.h"
+#include "places/file_lookup.h"
+#include "places/place_choice.h"
 #include "test_files.h"
 
 #include <QTemporaryDir>
@@ -52,14 +52,10 @@ QString shownChoice(const HostFileChoice& choice) {
     if (const auto* host = std::get_if<HostFile>(&choice))
         return host->path + u' ' + host->virtualStoreCopy;
     const auto& toChoose = std::get<PrefixToChoose>(choice);
-    static const QStringList frontEnds{u"Wine"_s,   u"PlayOnLinux"_s, u"Bottles"_s,
-                                       u"Lutris"_s, u"CrossOver"_s,   u"Steam"_s,
-                                       u"Heroic"_s, u"winetricks"_s,  u"Player"_s};
     QString shown = u"choose:"_s;
     for (qsizetype i = 0; i < toChoose.found.size(); ++i)
-        shown += u' ' + toChoose.found[i].folder + u'(' +
-                 frontEnds[int(toChoose.found[i].frontEnd)] + u')' +
-                 (i == toChoose.focused ? u"*"_s : QString());
+        shown += u' ' + toChoose.found[i].folder + u'(' + shownName(toChoose.found[i].frontEnd) +
+                 u')' + (i == toChoose.focused ? u"*"_s : QString());
     if (!toChoose.goneChoice.isEmpty())
         shown += u" gone: "_s + toChoose.goneChoice;
     if (toChoose.found.isEmpty())
@@ -69,7 +65,7 @@ QString shownChoice(const HostFileChoice& choice) {
 
 } // namespace
 
-class TestHostPaths : public QObject {
+class TestPlaces : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     void placesOfOneRun_data() {
@@ -146,28 +142,6 @@ class TestHostPaths : public QObject {
             missing ? missing->prefix + u" lacks "_s + missing->missing : std::get<QString>(prefix);
         QTEST(shown.remove(top.path() + u'/'), "prefix");
     }
-
-    // Which file a transfer reads and then, when writing it failed, writes instead.
-    void hostFileReadThenWritten_data() {
-        QTest::addColumn<QString>("copy"); // the host's copy in the VirtualStore; empty: none
-        QTest::addColumn<bool>("copyExists");
-        QTest::addColumn<bool>("refused");
-        QTest::addColumn<QString>("files");
-        QTest::newRow("no copy, refused") << QString() << false << true << u"ini"_s;
-        QTest::newRow("copy to come, refused") << u"vs"_s << false << true << u"ini vs"_s;
-        QTest::newRow("copy to come, failed") << u"vs"_s << false << false << u"ini"_s;
-        QTest::newRow("copy there, refused") << u"vs"_s << true << true << u"vs"_s;
-    }
-
-    void hostFileReadThenWritten() {
-        QFETCH(QString, copy);
-        QFETCH(bool, copyExists);
-        QFETCH(bool, refused);
-        const HostFile host(u"ini"_s, copy);
-        const auto next = fileToWriteNext(host, copyExists, refused);
-        QTEST(QString(fileHostReads(host, copyExists) + u' ' + next.value_or(QString())).trimmed(),
-              "files");
-    }
 };
-QTEST_APPLESS_MAIN(TestHostPaths)
-#include "tst_host_paths.moc"
+QTEST_APPLESS_MAIN(TestPlaces)
+#include "tst_places.moc"

@@ -1,27 +1,10 @@
 #pragma once
 
-#include <QDir>
 #include <QString>
 
 #include <optional>
 
 namespace vornelle {
-
-// Where the host keeps its settings, c:\windows\vornelle.ini, given the host's drive C: (under
-// Wine, <prefix>/drive_c). Windows and Wine find names whatever their letter case, so the folder
-// and the file are looked up the same way; when none exists the lower-case path is given.
-QString hostSettingsPath(const QString& driveC);
-
-// The host settings file of a Wine prefix, <prefix>/drive_c/windows/vornelle.ini, looked up the
-// same way.
-QString hostSettingsPathInPrefix(const QString& prefix);
-
-// Whether a Wine prefix holds a host settings file.
-bool holdsHostFile(const QString& prefix);
-
-// The copy of the host settings file that Windows keeps for the host in the user's local
-// application data, %LOCALAPPDATA%\VirtualStore\Windows\vornelle.ini, looked up the same way.
-QString virtualStorePath(const QString& localAppData);
 
 // The host settings file, and the copy that Windows keeps of it where there is one to consider.
 // The host is a legacy 32-bit program that Windows virtualizes: when it may not write into
@@ -43,9 +26,5 @@ std::optional<QString> fileToWriteNext(const HostFile& host, bool copyExists, bo
 
 // Whether the host's copy exists now.
 bool copyExistsNow(const HostFile& host);
-
-// The working copy in `folder`: an existing file of that name in any letter case, otherwise
-// the name as the program creates it.
-QString workingCopyPath(const QDir& folder);
 
 } // namespace vornelle

@@ -1,5 +1,6 @@
-#include "file_places.h"
+#include "place_choice.h"
 
+#include "file_lookup.h"
 #include "model/convention_catalogue.h"
 
 #include <QCoreApplication>
@@ -51,8 +52,7 @@ HostFileChoice chooseUnderWine(const PlaceOptions& options, const PlaceEnvironme
     if (!named.isEmpty())
         return HostFile(hostSettingsPathInPrefix(named));
     const QString before = QDir::isAbsolutePath(chosenBefore) ? chosenBefore : QString();
-    const QString homeWine =
-        QDir(environment.homePath).filePath(catalogue::defaultWinePrefix.toString());
+    const QString homeWine = QDir(environment.homePath).filePath(defaultWinePrefix.toString());
     if (!options.choosePrefix && !before.isEmpty() && holdsHostFile(before))
         return HostFile(hostSettingsPathInPrefix(before));
     // A player who never chose: ~/.wine, else the only prefix found.
@@ -77,7 +77,7 @@ PlaceEnvironment PlaceEnvironment::ofThisProcess() {
     return {thisHostSystem,
             qEnvironmentVariable(catalogue::winePrefixVariable),
             QDir::homePath(),
-            qEnvironmentVariable(catalogue::dataHomeVariable),
+            qEnvironmentVariable(dataHomeVariable),
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
             QDir::currentPath(),
             QCoreApplication::applicationDirPath(),

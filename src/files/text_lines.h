@@ -8,9 +8,10 @@
 
 namespace vornelle {
 
-// Line rules shared by the host settings file and its working copy: a line ends at CR LF, at a
-// lone CR or at a lone LF, and the last line needs no line end. Every written line ends with
-// CR LF. Lines are bytes: whatever they hold besides the keys passes through untouched.
+// The lines of the files that this program reads and writes, as bytes:
+// - a line ends at CR LF, at a lone CR or at a lone LF;
+// - the last line needs no line end;
+// - every line written ends with CR LF.
 
 inline constexpr QByteArrayView lineEnd = "\r\n";
 
@@ -24,7 +25,7 @@ inline const char* nextByte(const char* from, const char* end, char byte) {
 
 // Calls f(QByteArrayView line, QByteArrayView end) for every line of `text`, with the bytes that
 // end it: CR LF, CR, LF, or none for a last line without end. An empty text has no line.
-template <typename F> void forEachHostLineAndEnd(QByteArrayView text, F&& f) {
+template <typename F> void forEachLineAndEnd(QByteArrayView text, F&& f) {
     if (text.isEmpty())
         return;
     const char* p = text.data();
@@ -47,8 +48,8 @@ template <typename F> void forEachHostLineAndEnd(QByteArrayView text, F&& f) {
 }
 
 // Calls f(QByteArrayView line) for every line of `text`.
-template <typename F> void forEachHostLine(QByteArrayView text, F&& f) {
-    forEachHostLineAndEnd(text, [&f](QByteArrayView line, QByteArrayView) { f(line); });
+template <typename F> void forEachLine(QByteArrayView text, F&& f) {
+    forEachLineAndEnd(text, [&f](QByteArrayView line, QByteArrayView) { f(line); });
 }
 
 // The text again, each line ended by CR LF.

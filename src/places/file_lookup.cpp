@@ -1,4 +1,4 @@
-#include "host_paths.h"
+#include "file_lookup.h"
 
 #include "model/convention_catalogue.h"
 
@@ -44,20 +44,6 @@ QString virtualStorePath(const QString& localAppData) {
     return entryIgnoringCase(QDir(localAppData),
                              {catalogue::virtualStoreFolder, catalogue::hostSettingsFolder,
                               catalogue::hostSettingsFileName});
-}
-
-QString fileHostReads(const HostFile& host, bool copyExists) {
-    return copyExists ? host.virtualStoreCopy : host.path;
-}
-
-std::optional<QString> fileToWriteNext(const HostFile& host, bool copyExists, bool writeRefused) {
-    if (copyExists || host.virtualStoreCopy.isEmpty() || !writeRefused)
-        return std::nullopt;
-    return host.virtualStoreCopy;
-}
-
-bool copyExistsNow(const HostFile& host) {
-    return QFileInfo(host.virtualStoreCopy).isFile();
 }
 
 QString workingCopyPath(const QDir& folder) {

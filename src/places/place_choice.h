@@ -1,7 +1,7 @@
 #pragma once
 
-#include "host_paths.h"
 #include "host_system.h"
+#include "hostfile/virtual_store.h"
 #include "wine_prefixes.h"
 
 #include <QString>
@@ -35,9 +35,8 @@ struct PlaceEnvironment {
     static PlaceEnvironment ofThisProcess();
 };
 
-// Under Wine, with no prefix named: the player is to choose one of those found.
-// The prefixes found, and where to focus; the prefix chosen before, among them when it still
-// holds a host file.
+// Under Wine, with no prefix named, the player chooses one of the prefixes found. The one chosen
+// before is among them while it still holds a host file.
 struct PrefixToChoose : PrefixesFound {
     qsizetype focused = -1; // the prefix chosen before, else the one changed last; -1: none
     QString goneChoice;     // the prefix chosen before, when it no longer holds a host file
@@ -45,20 +44,26 @@ struct PrefixToChoose : PrefixesFound {
 
 using HostFileChoice = std::variant<HostFile, PrefixToChoose>;
 
-// The host settings file: the file given. Otherwise, on Windows, the one of drive C: with its
-// copy in %LOCALAPPDATA%. Under Wine, the one of the prefix given, or of WINEPREFIX unless the
-// options ask to choose, whether it exists or not; else of the prefix that the player chose
-// before (an absolute path, empty when none), while it holds one; else, unless he chose before, of
-// ~/.wine when it holds one, or of the only prefix found that holds one. Otherwise, or when the
-// options ask for it, the player chooses among the prefixes found. Names are looked up in any
-// letter case.
+// The host settings file, the first that applies of:
+// - the file given;
+// - on Windows, the one of drive C:, with its copy in %LOCALAPPDATA%;
+// - under Wine, the one of the prefix given, whether it exists or not;
+// - unless the options ask to choose:
+//   - the one of WINEPREFIX, whether it exists or not;
+//   - the one of the prefix that the player chose before (an absolute path, empty when none),
+//     while it holds one;
+//   - if he never chose, the one of ~/.wine when it holds one, else of the only prefix found;
+// - the player chooses among the prefixes found.
+// Names are looked up in any letter case.
 [[nodiscard]] HostFileChoice chooseHostFile(const PlaceOptions& options,
                                             const PlaceEnvironment& environment,
                                             const QString& chosenBefore = {});
 
-// The working folder: the one given; from the menu, or on Windows when started in the program's
-// own folder as Explorer starts it, the program's folder in the documents folder, created when
-// missing; otherwise the current folder.
+// The working folder, the first that applies of:
+// - the one given;
+// - from the menu, or on Windows when started in the program's own folder as Explorer starts it,
+//   the program's folder in the documents folder, created when missing;
+// - the current folder.
 QString chooseWorkFolder(const PlaceOptions& options, const PlaceEnvironment& environment);
 
 } // namespace vornelle

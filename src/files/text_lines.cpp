@@ -1,11 +1,11 @@
-#include "host_lines.h"
+#include "text_lines.h"
 
 namespace vornelle {
 
 QByteArray normalizeLineEnds(QByteArrayView text) {
     QByteArray out;
     out.reserve(text.size() + text.size() / 16 + 2);
-    forEachHostLine(text, [&out](QByteArrayView line) {
+    forEachLine(text, [&out](QByteArrayView line) {
         out.append(line);
         out.append(lineEnd);
     });
