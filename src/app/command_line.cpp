@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "model/convention_catalogue.h"
 #include "places/front_ends.h"
 
 #include <QCommandLineParser>
@@ -45,11 +46,11 @@ QString wrapped(const QString& text) {
 // A front-end's folder as the help names it.
 QString folderInHelp(const vornelle::FrontEndFolder& folder) {
     const QString path = folder.path.toString();
-    const QString where =
-        folder.under == vornelle::Under::Home
-            ? u"~/"_s + path
-            : u"$%1/%2, par défaut ~/%3/%2"_s.arg(QLatin1StringView(vornelle::dataHomeVariable),
-                                                  path, vornelle::defaultDataHome);
+    const QString where = folder.under == vornelle::Under::Home
+                              ? u"~/"_s + path
+                              : u"$%1/%2, par défaut ~/%3/%2"_s.arg(
+                                    QLatin1StringView(vornelle::catalogue::dataHomeVariable), path,
+                                    vornelle::catalogue::defaultDataHome);
     return folder.look == vornelle::Look::PrefixAndEachFolder ? where + u" et ses dossiers"_s
                                                               : where;
 }

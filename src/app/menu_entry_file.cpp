@@ -1,6 +1,6 @@
 #include "menu_entry_file.h"
 
-#include "hostfile/file_io.h"
+#include "files/file_io.h"
 #include "menu/menu_entry.h"
 #include "model/convention_catalogue.h"
 

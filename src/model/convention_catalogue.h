@@ -97,6 +97,10 @@ inline constexpr QStringView hostSettingsFileName = u"vornelle.ini";
 inline constexpr QStringView virtualStoreFolder = u"VirtualStore";
 inline constexpr const char* winePrefixVariable = "WINEPREFIX";
 inline constexpr QStringView wineDriveC = u"drive_c";
+// The user's data folder, where Wine front-ends and desktop menus keep files: $XDG_DATA_HOME, by
+// default ~/.local/share.
+inline constexpr const char* dataHomeVariable = "XDG_DATA_HOME";
+inline constexpr QStringView defaultDataHome = u".local/share";
 // The program's own settings: the prefix that the player chose.
 inline constexpr QStringView settingsOrganisation = u"systemes-encheres";
 inline constexpr QStringView settingsApplication = u"systemes-encheres";

@@ -50,8 +50,6 @@ struct FrontEndRow {
 };
 
 inline constexpr QStringView defaultWinePrefix = u".wine";
-inline constexpr const char* dataHomeVariable = "XDG_DATA_HOME";
-inline constexpr QStringView defaultDataHome = u".local/share";
 
 // Every front-end, in the order in which prefixes are looked for.
 const QList<FrontEndRow>& frontEnds();

@@ -77,7 +77,7 @@ PlaceEnvironment PlaceEnvironment::ofThisProcess() {
     return {thisHostSystem,
             qEnvironmentVariable(catalogue::winePrefixVariable),
             QDir::homePath(),
-            qEnvironmentVariable(dataHomeVariable),
+            qEnvironmentVariable(catalogue::dataHomeVariable),
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
             QDir::currentPath(),
             QCoreApplication::applicationDirPath(),

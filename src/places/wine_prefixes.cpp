@@ -105,7 +105,7 @@ QList<Place> places(const PrefixSearch& search) {
     // A relative XDG_DATA_HOME is no data folder: it is ignored, as the XDG rules say.
     const QDir data(QDir::isAbsolutePath(search.dataHome)
                         ? search.dataHome
-                        : home.filePath(defaultDataHome.toString()));
+                        : home.filePath(catalogue::defaultDataHome.toString()));
     QList<Place> list;
     for (const FrontEndRow& row : frontEnds())
         addPlaces(list, row, home, data);
