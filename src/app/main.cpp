@@ -1,3 +1,4 @@
+#include "carried_qt.h"
 #include "command_line.h"
 #include "console_output.h"
 #include "conventions_window.h"
@@ -6,17 +7,23 @@
 #include <QApplication>
 #include <QTranslator>
 
+#include <cstdlib>
+
 int main(int argc, char* argv[]) {
     useParentConsole();
     const auto read = readCommandLine(argc, argv, vornelle::thisHostSystem);
     if (const int* status = std::get_if<int>(&read))
         return *status;
 
+    const CarriedQt carriedQt = CarriedQt::ofThisProgram();
+    if (!carriedQt.keepToOwnQt())
+        return EXIT_FAILURE;
     QApplication app(argc, argv);
     // Qt adds the application's display name, once one is set, to every window title
     // ("... — name"): an empty one keeps the window's caption exactly as it is.
     QApplication::setApplicationDisplayName({});
-    QApplication::setDesktopFileName(QStringLiteral("org.vornelle.SystemesEncheres"));
+    QApplication::setDesktopFileName(carriedQt.desktopEntryId());
+    carriedQt.addOwnFonts();
 
     // The standard buttons and the system's error texts in French.
     QTranslator qtFrench;
@@ -27,5 +34,6 @@ int main(int argc, char* argv[]) {
         return *status;
     const auto& window = std::get<std::unique_ptr<ConventionsWindow>>(started);
     window->show();
+    carriedQt.putInMenu();
     return QApplication::exec();
 }
