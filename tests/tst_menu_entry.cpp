@@ -86,6 +86,8 @@ class TestMenuEntry : public QObject {
         QTest::newRow("moved") << QByteArray("[Desktop Entry]\nTryExec=/x/a b\\\\c/p\n") << true;
         QTest::newRow("another version")
             << QByteArray("[Desktop Entry]\nTryExec=/a b\\\\c/p-1.1\n") << true;
+        QTest::newRow("backslash at the end")
+            << QByteArray("[Desktop Entry]\nTryExec=/a b\\\\c/p\\") << true;
         QTest::newRow("unescaped backslash")
             << QByteArray("[Desktop Entry]\nTryExec=/a b\\c/p\n") << true;
         QTest::newRow("only an action's")

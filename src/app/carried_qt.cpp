@@ -24,15 +24,16 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The archive's folder, beside the program.
-constexpr const char* ownQtCore = "lib/libQt6Core.so.6";
 const QString pluginsFolder = u"/plugins"_s;
 const QString fontsFolder = u"/fonts"_s;
 
 const QString cannotLoadQt =
-    u"systemes-encheres : le nom de son dossier n'est pas écrit en UTF-8, et Qt ne peut pas y "
-    "charger ses modules. Déplacez le dossier, ou renommez-le.\n"_s;
+    u"systemes-encheres : le chemin de son dossier n'est pas écrit en UTF-8, et Qt ne peut pas y "
+    "charger ses modules. Déplacez ou renommez le dossier.\n"_s;
 
 #ifdef Q_OS_LINUX
+constexpr const char* ownQtCore = "lib/libQt6Core.so.6";
+
 QByteArray programPath() {
     QByteArray path(PATH_MAX, Qt::Uninitialized);
     const ssize_t size = readlink("/proc/self/exe", path.data(), path.size());
@@ -40,8 +41,8 @@ QByteArray programPath() {
 }
 
 bool sameFile(const char* one, const char* other) {
-    struct stat a {
-    }, b{};
+    struct stat a = {};
+    struct stat b = {};
     return stat(one, &a) == 0 && stat(other, &b) == 0 && a.st_dev == b.st_dev &&
            a.st_ino == b.st_ino;
 }

@@ -16,7 +16,7 @@ class CarriedQt {
     // - Qt's plugins come from its own folder alone, not from QT_PLUGIN_PATH, nor a theme's or
     //   a platform's from the system;
     // - the X11 platform, whatever QT_QPA_PLATFORM or the session say: its Qt has no other.
-    // False, once standard error says why, in a folder whose name is not UTF-8: Qt cannot load
+    // False, once standard error says why, in a folder whose path is not UTF-8: Qt cannot load
     // its plugins from there, and must not take the system's.
     [[nodiscard]] bool keepToOwnQt() const;
     // The id of the desktop entry that its windows belong to.

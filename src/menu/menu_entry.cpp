@@ -35,8 +35,8 @@ QString escaped(QString value) {
 // The program as the first words of an Exec value:
 // - in double quotes, where ", `, $ and \ take a backslash;
 // - a % doubled, so that it is no field code;
-// - through env when it holds a %: GLib and KDE look for the Exec's program before they undo %%,
-//   and would not find it;
+// - through env when it holds a %: GLib's menus look for the Exec's program before they undo
+//   %%, and would drop the entry;
 // - escaped as any string value.
 QString execProgram(const QString& program) {
     QString quoted = u"\""_s;
@@ -49,14 +49,16 @@ QString execProgram(const QString& program) {
     return escaped(program.contains(u'%') ? u"env "_s + quoted : quoted);
 }
 
+// A line's key and value. A group header, a comment or a blank line has no key that the entry
+// knows: "[Desktop Entry]" has none, "# Exec=..." has "# Exec".
 struct Line {
-    QString key; // empty for a group header, a comment or a blank line
+    QString key;
     QString value;
 };
 
 Line split(const QString& line) {
     const qsizetype equals = line.indexOf(u'=');
-    if (line.startsWith(u'#') || line.startsWith(u'[') || equals < 0)
+    if (equals < 0)
         return {};
     return {line.first(equals).trimmed(), line.sliced(equals + 1).trimmed()};
 }
