@@ -10,6 +10,10 @@ first="$work/first"
 # Another path, longer, for the second build.
 second="$work/second/un/autre/dossier"
 
+# Runs the scripts it is given, one after the other, stopping at the first that fails.
+# shellcheck disable=SC2016
+in_turn='for script; do "$script" || exit; done'
+
 fail() {
     echo "$check: $*" >&2
     exit 1
@@ -19,7 +23,8 @@ fail() {
 # fresh clone: the first under umask 022, in UTC and C.UTF-8; the second with its files made under
 # umask 077, 14 hours ahead of UTC (another day for most of it), in the locale second_locale
 # (default C), and as root under another host name and, with --other-user, as the user nobody.
-# Prints what each took. build_twice [--other-user] <script>.
+# With several scripts, each build runs them one after the other. Prints what each build took.
+# build_twice [--other-user] <script>...
 build_twice() {
     other_user=""
     if [ "$1" = --other-user ]; then
@@ -27,13 +32,12 @@ build_twice() {
         other_user="$other_user USER=nobody LOGNAME=nobody"
         shift
     fi
-    script=$1
     locale=${second_locale:-C}
     echo "--- first build of $commit: $first, umask 022, UTC, C.UTF-8"
     git clone -q "$top" "$first"
     git -C "$first" checkout -q "$commit"
     started=$(date +%s)
-    (cd "$first" && umask 022 && TZ=UTC LC_ALL=C.UTF-8 "$script")
+    (cd "$first" && umask 022 && TZ=UTC LC_ALL=C.UTF-8 sh -c "$in_turn" scripts "$@")
     first_seconds=$(($(date +%s) - started))
 
     (umask 077 && git clone -q "$top" "$second" && git -C "$second" checkout -q "$commit")
@@ -47,12 +51,14 @@ build_twice() {
         started=$(date +%s)
         # shellcheck disable=SC2016,SC2086
         unshare --uts sh -c 'hostname autre-machine && cd "$1" && umask 077 && shift &&
-            exec "$@"' second "$second" $other_user env TZ=Pacific/Kiritimati LC_ALL="$locale" "$script"
+            exec "$@"' second "$second" $other_user env TZ=Pacific/Kiritimati LC_ALL="$locale" \
+            sh -c "$in_turn" scripts "$@"
     else
         echo "--- second build: $second, umask 077, UTC+14, $locale (same user and host name: not root," \
             "or no namespace allowed)"
         started=$(date +%s)
-        (cd "$second" && umask 077 && TZ=Pacific/Kiritimati LC_ALL="$locale" "$script")
+        (cd "$second" && umask 077 &&
+            TZ=Pacific/Kiritimati LC_ALL="$locale" sh -c "$in_turn" scripts "$@")
     fi
     second_seconds=$(($(date +%s) - started))
     echo "--- the builds took $first_seconds s and $second_seconds s"
