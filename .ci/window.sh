@@ -1,6 +1,8 @@
-# What the checks of the Linux archive's window share: waiting for a window, the clicks of a
-# transfer, ending the program. Sourced by .ci/checks/48-linux-archive and 61-linux-archive-roots,
-# with fail() defined, `work` a scratch folder and `pid` the program's; not run.
+# shellcheck shell=sh
+# What the checks that drive the program's window share: waiting for a window, the clicks of a
+# transfer, ending the program, the Qt it maps. Sourced by .ci/checks/47-wine-prefixes,
+# 48-linux-archive and 61-linux-archive-roots, with fail() defined and `pid` the program's (and,
+# for expected_transfer, `work` a scratch folder); not run.
 
 # The window of the program whose title holds <text>, within 20 s, in `window`: shown <text>.
 shown() {
@@ -24,18 +26,23 @@ stop() {
 # Clicks the East-West "Texas" box and "Transférer vers Vornelle" in the window, and waits for
 # <file> to change: transfer <file>.
 transfer() {
-    cp "$1" "$work/before-transfer"
+    before_transfer=$(mktemp)
+    cp "$1" "$before_transfer"
     xdotool mousemove --window "$window" 144 24 sleep 0.5 click 1 sleep 1
     xdotool mousemove --window "$window" 80 372 sleep 0.5 click 1
     for _ in $(seq 40); do
-        cmp -s "$1" "$work/before-transfer" || return 0
+        if ! cmp -s "$1" "$before_transfer"; then
+            rm -f "$before_transfer"
+            return 0
+        fi
         sleep 0.5
     done
+    rm -f "$before_transfer"
     fail "the transfer did not change $1"
 }
 
-# The host file that the build's own program writes for those clicks, from the example:
-# expected_transfer <file>.
+# The host file that the build's own program writes for those clicks, from the example, and,
+# when named, the picture of its window before them: expected_transfer <file> [picture].
 expected_transfer() {
     cp "$top/examples/vornelle.ini" "$1"
     mkdir -p "$work/build-run"
@@ -43,6 +50,18 @@ expected_transfer() {
         --host-file "$1") &
     pid=$!
     shown "pour Vornelle"
+    [ $# -lt 2 ] || import -window "$window" "$2"
     transfer "$1"
     stop
+}
+
+# Fails, naming <what>, unless the program maps its own Qt core and no Qt file from outside
+# <folder>, whatever the names in it: own_qt_only <folder> <what>. The maps of a process in a root
+# name its files by their paths on this machine.
+own_qt_only() {
+    maps=$(sed -n 's|^[^/]*\(/.*\)$|\1|p' "/proc/$pid/maps" | sort -u)
+    echo "$maps" | grep -qxF "$1/lib/libQt6Core.so.6" || fail "$2: its own QtCore is not loaded"
+    outside=$(echo "$maps" | grep -vF "$1/" | grep -i 'qt6') &&
+        fail "$2: Qt files loaded from outside its folder: $outside"
+    return 0
 }

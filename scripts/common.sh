@@ -10,6 +10,9 @@ build_dir="$top/build"
 build_packages="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev
   libbenchmark-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra help2man locales"
 
+# What scripts/linux needs beyond building: the package lookups, objdump, patchelf and xz.
+linux_archive_packages="dpkg-dev binutils patchelf xz-utils"
+
 # Installs those of the named Debian packages that are missing.
 ensure_packages() {
     missing=""
